@@ -1,0 +1,127 @@
+// The commands of the archive list: add, edit, delete, order switch, colours, CSV.
+#include <algorithm>
+
+#include "app/templatemain.h"
+#include "core/cp1251.h"
+#include "core/csv.h"
+#include "core/errors.h"
+#include "core/fileio.h"
+
+namespace kavrin {
+namespace {
+
+constexpr char CsvFilter[] = "Файлы тиражей (*.csv)|*.csv";
+constexpr char CsvExt[] = "csv";
+
+}  // namespace
+
+void TTemplateMain::DrawsAddExecute() {
+  TDrawRec draw;
+  draw.Number = Archive.NextDrawNumber(0);
+  TDrawDialogFields fields = DrawDialogPrefill(draw);
+  if (!host_.EditDraw(DrawDialogCaption, fields)) return;
+  if (auto accepted = DrawFromDialog(fields)) AppendDraw(*accepted);
+}
+
+void TTemplateMain::DrawsEditExecute() {
+  if (DrawsSelection.size() != 1) return;
+  const int index = Archive.IndexOfPosition(DrawsSelection.front());
+  if (index < 0 || index >= Archive.Count()) return;
+  TDrawDialogFields fields;
+  try {
+    fields = DrawDialogPrefill(Archive.At(index));
+  } catch (const KavrinError& e) {
+    host_.ShowError(e.what());
+    return;
+  }
+  if (!host_.EditDraw(DrawDialogCaption, fields)) return;
+  auto accepted = DrawFromDialog(fields);
+  if (!accepted) return;
+  Archive.Replace(index, *accepted);
+  SaveArchive();
+  RefreshViews(false);
+}
+
+void TTemplateMain::DrawsDelExecute() {
+  if (DrawsSelection.empty()) return;
+  const std::string question =
+      DrawsSelection.size() == 1
+          ? std::string("Удалить выделенную запись?")
+          : Format("Удалить все выделенные записи (всего будет удалено %d записи(ей))?", {DrawsSelection.size()});
+  if (!host_.Ask(question, "Предупреждение", false)) return;
+  {
+    TBusy busy(*this);
+    SetOperationText("Удаление выделенных тиражей....");
+    // From the oldest selected row to the newest, each found again by the number it shows.
+    std::vector<int> positions = DrawsSelection;
+    std::sort(positions.begin(), positions.end(), std::greater<>());
+    std::vector<int> numbers;
+    for (int position : positions) {
+      int index = Archive.IndexOfPosition(position);
+      if (index >= 0 && index < Archive.Count()) numbers.push_back(Archive.At(index).Number);
+    }
+    Guarded("", [&] {
+      for (int number : numbers) Archive.DeleteDraw(Archive.FindDrawByNumber(number));
+    });
+    SetOperationText("");
+  }
+  UpdateArchiveList(true);
+  DrawsSelection.clear();
+  SaveArchive();
+  RefreshViews(false);
+}
+
+void TTemplateMain::DrawsSortedExecute() {
+  View.SortedDraws = !View.SortedDraws;
+  StoreViewSetting("SortedDraws");
+  UpdateArchiveList(true);
+  RefreshViews(true);
+}
+
+void TTemplateMain::ViewColorDrawsExecute() {
+  View.ColorDraws = !View.ColorDraws;
+  StoreViewSetting("ColorDraws");
+}
+
+void TTemplateMain::DrawsImportExecute() {
+  std::string path;
+  if (host_.ChooseOpenFile(CsvFilter, CsvExt, path)) DrawsImportFile(path);
+}
+
+void TTemplateMain::DrawsExportExecute() {
+  std::string path;
+  if (host_.ChooseSaveFile(CsvFilter, CsvExt, path)) DrawsExportFile(path);
+}
+
+int TTemplateMain::DrawsImportFile(const std::string& path) {
+  TCsvImportResult result;
+  {
+    TBusy busy(*this);
+    SetOperationText(Format("Импорт тиражей из файла \"%s\"...", {path}));
+    std::string text;
+    bool read = Guarded("", [&] { text = Cp1251ToUtf8(ReadFileBytes(path)); });
+    if (!read) {
+      SetOperationText("");
+      return -1;
+    }
+    TDrawsArray draws = Archive.Draws();
+    result = ImportDrawsCsv(text, draws);
+    for (size_t i = Archive.Draws().size(); i < draws.size(); ++i) Archive.Append(draws[i]);
+    SetOperationText("");
+  }
+  SaveArchive();
+  if (result.SkippedInvalid > 0)
+    host_.ShowWarning(Format("Пропущено строк с некорректными номерами: %d", {result.SkippedInvalid}),
+                      "Предупреждение");
+  return result.Appended;
+}
+
+int TTemplateMain::DrawsExportFile(const std::string& path) {
+  TBusy busy(*this);
+  SetOperationText(Format("Экспорт тиражей в файл \"%s\"...", {path}));
+  bool ok = Guarded("", [&] { WriteFileAtomic(path, Utf8ToCp1251(DrawsToCsv(Archive.Draws()))); });
+  SetOperationText("");
+  return ok ? Archive.Count() : -1;
+}
+
+}  // namespace kavrin

@@ -1,0 +1,141 @@
+#include "app/templatemain.h"
+
+#include "core/errors.h"
+#include "core/fileio.h"
+#include "core/format.h"
+
+namespace kavrin {
+
+TTemplateMain::TTemplateMain(UiHost& host, std::string dataDir)
+    : Archive(JoinPath(dataDir, ArchiveFileName)), host_(host), dataDir_(std::move(dataDir)) {}
+
+std::string TTemplateMain::DataPath(const std::string& fileName) const { return JoinPath(dataDir_, fileName); }
+
+void TTemplateMain::SetStatus(int panel, const std::string& text) {
+  std::string& current = status_.at(panel);
+  if (current == text) return;
+  current = text;
+  host_.SetStatus(panel, text);
+  if (panel == PanelOperation) host_.ProcessEvents();
+}
+
+// ---- settings ----
+
+void TTemplateMain::LoadViewSettings() {
+  Guarded("Ошибка загрузки параметров программы!", [&] {
+    TIniFile ini(DataPath(ViewSettingsFileName));
+    kavrin::LoadViewSettings(ini, View);
+    if (InitPrefetchsOnFirstRun(ini, View)) ini.UpdateFile();
+  });
+}
+
+void TTemplateMain::SaveViewSettingsAtExit() {
+  Guarded("Ошибка сохранения параметров программы!", [&] {
+    TIniFile ini(DataPath(ViewSettingsFileName));
+    StoreViewSettingsAtExit(ini, View);
+    ini.UpdateFile();
+  });
+}
+
+void TTemplateMain::StoreViewSetting(const std::string& key) {
+  Guarded("Ошибка сохранения параметров программы!", [&] {
+    TIniFile ini(DataPath(ViewSettingsFileName));
+    kavrin::StoreViewSetting(ini, View, key);
+    ini.UpdateFile();
+  });
+}
+
+void TTemplateMain::LoadConfig() {
+  TBusy busy(*this);
+  SetOperationText("Загрузка файла конфигурации...");
+  Guarded("Ошибка чтения файла конфигурации!", [&] {
+    TIniFile ini(DataPath(ConfigFileName));
+    LoadGenerateConfig(ini, Generate);
+    LoadMainConfig(ini, Config);
+    LoadShreddingConfig(ini, Shredding);
+    LoadProxyConfig(ini, Proxy);
+  });
+  SetOperationText("");
+}
+
+namespace {
+
+// Each group of keys is written by its own operation into the file as it stands now.
+template <typename Store>
+bool SaveConfigGroup(TTemplateMain& main, Store&& store) {
+  TTemplateMain::TBusy busy(main);
+  main.SetOperationText("Сохранение файла конфигурации...");
+  bool ok = true;
+  try {
+    TIniFile ini(main.DataPath(ConfigFileName));
+    store(ini);
+    ini.UpdateFile();
+  } catch (const std::exception& e) {
+    main.Host().ShowError(Format("Ошибка записи в файл конфигурации!\r\r%s", {e.what()}));
+    ok = false;
+  }
+  main.SetOperationText("");
+  return ok;
+}
+
+}  // namespace
+
+bool TTemplateMain::SaveMainConfig() {
+  return SaveConfigGroup(*this, [&](TIniFile& ini) { StoreMainConfig(ini, Config); });
+}
+bool TTemplateMain::SaveGenerateConfig() {
+  return SaveConfigGroup(*this, [&](TIniFile& ini) { StoreGenerateConfig(ini, Generate); });
+}
+bool TTemplateMain::SaveShreddingConfig() {
+  return SaveConfigGroup(*this, [&](TIniFile& ini) { StoreShreddingConfig(ini, Shredding); });
+}
+bool TTemplateMain::SaveProxyConfig() {
+  return SaveConfigGroup(*this, [&](TIniFile& ini) { StoreProxyConfig(ini, Proxy); });
+}
+
+// ---- archive ----
+
+void TTemplateMain::LoadArchive() {
+  if (FileExists(Archive.Path())) {
+    TBusy busy(*this);
+    SetOperationText("Загрузка файла тиражей...");
+    Guarded("Ошибка чтения файла тиражей!", [&] { Archive.Load(); });
+    SetOperationText("");
+  }
+  UpdateArchiveList(true);
+}
+
+bool TTemplateMain::SaveArchive() {
+  TBusy busy(*this);
+  SetOperationText("Сохранение файла тиражей...");
+  bool ok = Guarded("Ошибка записи в файл тиражей!", [&] { Archive.Save(); });
+  SetOperationText("");
+  UpdateArchiveList(true);
+  return ok;
+}
+
+void TTemplateMain::UpdateArchiveList(bool force) {
+  Archive.UpdateNextDrawMarks();
+  SetStatus(PanelDraws, Format("Архив тиражей: %d", {Archive.Count()}));
+  SetStatus(PanelNextDraw, Format("Следующий тираж: %d", {Archive.NextDrawNumber(Archive.Offset())}));
+  SetStatus(PanelNextNumbers, Format("%s", {Archive.NextDrawText(Archive.Offset())}));
+}
+
+void TTemplateMain::SetDrawsOffset(int offset) {
+  if (!Archive.SetOffset(offset)) return;
+  UpdateArchiveList(false);
+  RefreshViews(false);
+}
+
+void TTemplateMain::RefreshViews(bool force) {
+  // The analysis views hook in here as they are added; nothing is recomputed while suspended.
+  if (RefreshSuspended) return;
+}
+
+void TTemplateMain::AppendDraw(const TDrawRec& draw) {
+  Archive.Append(draw);
+  SaveArchive();
+  RefreshViews(false);
+}
+
+}  // namespace kavrin

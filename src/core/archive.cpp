@@ -1,0 +1,125 @@
+#include "core/archive.h"
+
+#include "core/binio.h"
+#include "core/cp1251.h"
+#include "core/errors.h"
+#include "core/fileio.h"
+#include "core/format.h"
+
+namespace kavrin {
+
+static_assert(DrawRecordSize == 28);
+
+void EncodeDrawRecord(const TDrawRec& draw, uint8_t* out) {
+  RecordWriter w(out, DrawRecordSize);
+  w.I32(0, draw.Number);
+  w.Bytes(4, draw.Numbers.data(), DrawSize);
+  w.U8(9, draw.Extra);
+  w.ShortString(10, DrawDateLength, draw.Date);
+}
+
+TDrawRec DecodeDrawRecord(const uint8_t* in) {
+  RecordReader r(in, DrawRecordSize);
+  TDrawRec draw;
+  draw.Number = r.I32(0);
+  r.Bytes(4, draw.Numbers.data(), DrawSize);
+  draw.Extra = r.U8(9);
+  draw.Date = r.ShortString(10, DrawDateLength);
+  return draw;
+}
+
+std::string EncodeDraws(const TDrawsArray& draws) {
+  std::string bytes(draws.size() * DrawRecordSize, '\0');
+  for (size_t i = 0; i < draws.size(); ++i)
+    EncodeDrawRecord(draws[i], reinterpret_cast<uint8_t*>(bytes.data()) + i * DrawRecordSize);
+  return bytes;
+}
+
+TDrawsArray DecodeDraws(std::string_view bytes) {
+  TDrawsArray draws(bytes.size() / DrawRecordSize);
+  for (size_t i = 0; i < draws.size(); ++i)
+    draws[i] = DecodeDrawRecord(reinterpret_cast<const uint8_t*>(bytes.data()) + i * DrawRecordSize);
+  return draws;
+}
+
+std::string CutDrawDate(const std::string& date) { return Utf8Prefix(date, DrawDateLength); }
+
+int FindDrawByNumber(const TDrawsArray& draws, int number) {
+  const int count = static_cast<int>(draws.size());
+  if (count == 0) return -1;
+  const int last = count - 1;
+  if (draws[0].Number == number) return 0;
+  if (draws[last].Number == number) return last;
+  const int64_t first = draws[0].Number;
+  const int64_t span = static_cast<int64_t>(draws[last].Number) - first + 1;
+  int64_t guess = span == 0 ? -1 : static_cast<int64_t>(count) * (number - first) / span;
+  if (guess < 0 || guess > last) guess = last;
+  int i = static_cast<int>(guess);
+  if (draws[i].Number == number) return i;
+  const int step = draws[i].Number < number ? 1 : -1;
+  for (i += step; i >= 0 && i <= last; i += step)
+    if (draws[i].Number == number) return i;
+  for (i = last; i >= 0; --i)
+    if (draws[i].Number == number) return i;
+  return -1;
+}
+
+void TDrawArchive::Load() {
+  if (!FileExists(path_)) return;
+  draws_ = DecodeDraws(ReadFileBytes(path_));
+  UpdateNextDrawMarks();
+}
+
+void TDrawArchive::Save() const { WriteFileAtomic(path_, EncodeDraws(draws_)); }
+
+void TDrawArchive::Append(TDrawRec draw) {
+  draw.Date = CutDrawDate(draw.Date);
+  draws_.push_back(std::move(draw));
+}
+
+void TDrawArchive::Replace(int index, TDrawRec draw) {
+  draw.Date = CutDrawDate(draw.Date);
+  draws_.at(index) = std::move(draw);
+}
+
+void TDrawArchive::DeleteDraw(int index) {
+  if (index < 0 || index >= Count())
+    throw KavrinError(Format("Запись со индексом %d в файле данных не найдена!", {index}));
+  draws_.erase(draws_.begin() + index);
+}
+
+void TDrawArchive::ClearDraws() {
+  draws_.clear();
+  nextMarks_.reset();
+}
+
+int TDrawArchive::NextDrawNumber(int position) const {
+  if (draws_.empty()) return 1;
+  if (position < 0 || position >= Count()) return -1;
+  return draws_[IndexOfPosition(position)].Number + 1;
+}
+
+TComb TDrawArchive::DrawCombAt(int position) const {
+  if (position < 0 || position >= Count()) return TComb{};
+  return draws_[IndexOfPosition(position)].Numbers;
+}
+
+std::string TDrawArchive::NextDrawText(int position) const {
+  if (position <= 0 || position >= Count()) return "";
+  return CombToText(DrawCombAt(position - 1));
+}
+
+bool TDrawArchive::SetOffset(int offset) {
+  if (offset == offset_) return false;
+  offset_ = offset;
+  UpdateNextDrawMarks();
+  return true;
+}
+
+void TDrawArchive::UpdateNextDrawMarks() {
+  nextMarks_.reset();
+  if (offset_ <= 0 || offset_ >= Count()) return;
+  for (uint8_t n : DrawCombAt(offset_ - 1)) nextMarks_.set(n);
+}
+
+}  // namespace kavrin

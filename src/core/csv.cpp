@@ -1,0 +1,107 @@
+#include "core/csv.h"
+
+#include "core/archive.h"
+#include "core/inifile.h"
+
+namespace kavrin {
+namespace {
+
+std::string Quoted(const std::string& text) {
+  std::string out = "\"";
+  for (char c : text) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  return out + "\"";
+}
+
+bool IsBlank(char c) { return c != '\0' && static_cast<unsigned char>(c) <= ' '; }
+
+// The main numbers must be distinct numbers 1..50 and the extra number at most 11 (0 stands
+// for an extra number that could not be read, as the download stores it).
+bool ValidDrawNumbers(const std::vector<int32_t>& numbers, int32_t extra) {
+  bool seen[NumberMax + 1] = {};
+  for (int32_t n : numbers) {
+    if (n < 1 || n > NumberMax || seen[n]) return false;
+    seen[n] = true;
+  }
+  return extra >= 0 && extra <= ExtraMax;
+}
+
+}  // namespace
+
+std::string DrawsToCsv(const TDrawsArray& draws) {
+  std::string out;
+  for (const TDrawRec& d : draws) {
+    out += std::to_string(d.Number) + ";" + Quoted(d.Date);
+    for (uint8_t n : d.Numbers) out += ";" + std::to_string(n);
+    out += ";" + std::to_string(d.Extra) + "\r\n";
+  }
+  return out;
+}
+
+std::vector<std::string> SplitCsvLine(const std::string& line) {
+  std::vector<std::string> fields;
+  const char* p = line.c_str();
+  while (IsBlank(*p)) ++p;
+  while (*p != '\0') {
+    std::string field;
+    if (*p == '"') {
+      ++p;
+      while (*p != '\0') {
+        if (*p == '"') {
+          if (p[1] != '"') {
+            ++p;
+            break;
+          }
+          ++p;
+        }
+        field += *p++;
+      }
+    } else {
+      while (*p != '\0' && !IsBlank(*p) && *p != ';') field += *p++;
+    }
+    fields.push_back(field);
+    while (IsBlank(*p)) ++p;
+    if (*p == ';') {
+      if (p[1] == '\0') fields.emplace_back();
+      do ++p;
+      while (IsBlank(*p));
+    }
+  }
+  return fields;
+}
+
+TCsvImportResult ImportDrawsCsv(const std::string& text, TDrawsArray& draws) {
+  TCsvImportResult result;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t eol = text.find_first_of("\r\n", pos);
+    std::string line = text.substr(pos, eol == std::string::npos ? std::string::npos : eol - pos);
+    pos = eol == std::string::npos ? text.size() : eol + 1;
+    if (eol != std::string::npos && text[eol] == '\r' && pos < text.size() && text[pos] == '\n') ++pos;
+    if (Trim(line).empty()) continue;
+
+    std::vector<std::string> fields = SplitCsvLine(line);
+    if (fields.size() != 7 && fields.size() != 8) continue;
+    const size_t first = fields.size() == 8 ? 1 : 0;
+    TDrawRec draw;
+    draw.Number = first ? NumberFromText(fields[0]) : static_cast<int32_t>(draws.size()) + 1;
+    draw.Date = CutDrawDate(fields[first]);
+    std::vector<int32_t> numbers;
+    for (int i = 0; i < DrawSize; ++i) numbers.push_back(NumberFromText(fields[first + 1 + i]));
+    int32_t extra = NumberFromText(fields[first + 1 + DrawSize]);
+    if (draw.Number <= 0 || FindDrawByNumber(draws, draw.Number) >= 0) continue;
+    if (!ValidDrawNumbers(numbers, extra)) {
+      ++result.SkippedInvalid;
+      continue;
+    }
+    for (int i = 0; i < DrawSize; ++i) draw.Numbers[i] = static_cast<uint8_t>(numbers[i]);
+    draw.Extra = static_cast<uint8_t>(extra);
+    draws.push_back(draw);
+    ++result.Appended;
+  }
+  return result;
+}
+
+}  // namespace kavrin
