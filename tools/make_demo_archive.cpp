@@ -1,5 +1,6 @@
-// Writes the demonstration draw archive of demo/: 1,500 made-up draws, two a week from
-// 05.01.2013, drawn with a fixed seed so that the file is the same on every machine.
+// Writes the demonstration draw archive of demo/: 1,500 made-up draws, two a week (Saturday
+// and Tuesday) from 14.07.2012, drawn with a fixed seed so that the file is the same on every
+// machine.
 //
 //   make_demo_archive OUTPUT.ldr
 //
@@ -19,11 +20,11 @@ int main(int argc, char** argv) {
     return 2;
   }
   constexpr int DrawCount = 1500;
-  std::mt19937 random(20130105u);
+  std::mt19937 random(20120714u);
   auto below = [&](uint32_t n) { return static_cast<int>(random() % n); };
 
   TDrawArchive archive(argv[1]);
-  TDateTime date = EncodeDateTime(2013, 1, 5, 21, 0);
+  TDateTime date = EncodeDateTime(2012, 7, 14, 21, 0);
   for (int i = 0; i < DrawCount; ++i) {
     TDrawRec draw;
     draw.Number = i + 1;
