@@ -52,17 +52,16 @@ void TTemplateMain::DrawsDelExecute() {
   {
     TBusy busy(*this);
     SetOperationText("Удаление выделенных тиражей....");
-    // From the oldest selected row to the newest, each found again by the number it shows.
-    std::vector<int> positions = DrawsSelection;
-    std::sort(positions.begin(), positions.end(), std::greater<>());
-    std::vector<int> numbers;
-    for (int position : positions) {
+    // The selected records themselves go, newest first so that the indexes still to delete stay
+    // valid. Finding a row again by its draw number could remove another draw of the same number.
+    std::vector<int> indexes;
+    for (int position : DrawsSelection) {
       int index = Archive.IndexOfPosition(position);
-      if (index >= 0 && index < Archive.Count()) numbers.push_back(Archive.At(index).Number);
+      if (index >= 0 && index < Archive.Count()) indexes.push_back(index);
     }
-    Guarded("", [&] {
-      for (int number : numbers) Archive.DeleteDraw(Archive.FindDrawByNumber(number));
-    });
+    std::sort(indexes.begin(), indexes.end(), std::greater<>());
+    indexes.erase(std::unique(indexes.begin(), indexes.end()), indexes.end());
+    for (int index : indexes) Archive.DeleteDraw(index);
     SetOperationText("");
   }
   UpdateArchiveList(true);

@@ -7,7 +7,10 @@
 namespace kavrin {
 
 TTemplateMain::TTemplateMain(UiHost& host, std::string dataDir)
-    : Archive(JoinPath(dataDir, ArchiveFileName)), host_(host), dataDir_(std::move(dataDir)) {}
+    : Archive(JoinPath(dataDir, ArchiveFileName)), host_(host), dataDir_(std::move(dataDir)) {
+  StatPage.ShowStatus = [this](const std::string& text) { SetOperationText(text); };
+  StatPage.ShowError = [this](const std::string& text) { host_.ShowError(text); };
+}
 
 std::string TTemplateMain::DataPath(const std::string& fileName) const { return JoinPath(dataDir_, fileName); }
 
@@ -54,6 +57,8 @@ void TTemplateMain::LoadConfig() {
     LoadMainConfig(ini, Config);
     LoadShreddingConfig(ini, Shredding);
     LoadProxyConfig(ini, Proxy);
+    ProxyStored = true;
+    LoadNetworkConfig(ini, Network);
   });
   SetOperationText("");
 }
@@ -62,9 +67,9 @@ namespace {
 
 // Each group of keys is written by its own operation into the file as it stands now.
 template <typename Store>
-bool SaveConfigGroup(TTemplateMain& main, Store&& store) {
+bool SaveConfigGroup(TTemplateMain& main, Store&& store, bool withStatus = true) {
   TTemplateMain::TBusy busy(main);
-  main.SetOperationText("Сохранение файла конфигурации...");
+  if (withStatus) main.SetOperationText("Сохранение файла конфигурации...");
   bool ok = true;
   try {
     TIniFile ini(main.DataPath(ConfigFileName));
@@ -74,7 +79,7 @@ bool SaveConfigGroup(TTemplateMain& main, Store&& store) {
     main.Host().ShowError(Format("Ошибка записи в файл конфигурации!\r\r%s", {e.what()}));
     ok = false;
   }
-  main.SetOperationText("");
+  if (withStatus) main.SetOperationText("");
   return ok;
 }
 
@@ -89,8 +94,10 @@ bool TTemplateMain::SaveGenerateConfig() {
 bool TTemplateMain::SaveShreddingConfig() {
   return SaveConfigGroup(*this, [&](TIniFile& ini) { StoreShreddingConfig(ini, Shredding); });
 }
-bool TTemplateMain::SaveProxyConfig() {
-  return SaveConfigGroup(*this, [&](TIniFile& ini) { StoreProxyConfig(ini, Proxy); });
+bool TTemplateMain::SaveProxyConfig(bool withStatus) {
+  const bool ok = SaveConfigGroup(*this, [&](TIniFile& ini) { StoreProxyConfig(ini, Proxy); }, withStatus);
+  if (ok) ProxyStored = true;
+  return ok;
 }
 
 // ---- archive ----
@@ -128,8 +135,43 @@ void TTemplateMain::SetDrawsOffset(int offset) {
 }
 
 void TTemplateMain::RefreshViews(bool force) {
-  // The analysis views hook in here as they are added; nothing is recomputed while suspended.
+  // The other analysis views hook in after the statistics table; nothing is recomputed while suspended.
   if (RefreshSuspended) return;
+  StatCalculate(force);
+}
+
+// ---- statistics ----
+
+void TTemplateMain::InitStatistics() {
+  Stats.SetDraws(Archive.Draws());
+  Stats.BuildMethods();
+  std::string error;
+  if (!Stats.LoadFilterList(DataPath(FavoritesFileName), true, error)) host_.ShowError(error);
+  StatPage.ResetStaleness();
+  Stats.FillKindLists(StatPage.Kinds, GraphKinds, false);
+}
+
+void TTemplateMain::StatCalculate(bool force) {
+  TBusy busy(*this);
+  TStatEnvironment env;
+  env.Offset = Archive.Offset();
+  env.Sorted = View.SortedDraws;
+  env.FullSetEnabled = View.PrefetchsEnabled;
+  env.ShowTotalLine = View.ShowTotalLine;
+  env.DataDir = dataDir_;
+  Guarded("", [&] { StatPage.Calculate(force, env); });
+}
+
+void TTemplateMain::StatKindChange(int position) {
+  StatPage.Kinds.ItemIndex = position;
+  if (StatRefreshUpdate()) StatCalculate(false);
+}
+
+int32_t TTemplateMain::StatCombinationValue(int entry, const TComb& comb) {
+  std::unique_ptr<TCustomStat> stat = Stats.CreateStat(entry);
+  auto& graph = dynamic_cast<TCustomGraphStat&>(*stat);
+  const int last = Archive.IndexOfPosition(Archive.Offset());
+  return graph.CombinationValue(comb, last + 1, last, View.SortedDraws);
 }
 
 void TTemplateMain::AppendDraw(const TDrawRec& draw) {

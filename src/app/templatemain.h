@@ -3,14 +3,27 @@
 // shut-down and carries every user command as a pair XxxUpdate() (may it run now?) and
 // XxxExecute() (do it). It reaches the user only through UiHost.
 #include <array>
+#include <chrono>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/uihost.h"
+#include "combs/combsstore.h"
 #include "core/archive.h"
 #include "core/config.h"
 #include "core/format.h"
+#include "core/http.h"
+#include "core/netconfig.h"
+#include "core/proxylist.h"
 #include "core/viewsettings.h"
+#include "stats/statlist.h"
+#include "stats/statpage.h"
+#include "stakes/rating.h"
+#include "stakes/ratingview.h"
+#include "stakes/regulars.h"
+#include "stakes/stakesfile.h"
 
 namespace kavrin {
 
@@ -45,9 +58,11 @@ class TTemplateMain {
 
   // ---- settings: the view-settings file and the configuration file ----
   TViewSettings View;
-  TConfigData Config;
-  TGenerateConfig Generate;
-  TShreddingConfig Shredding;
+  // The statistic registry carries the configuration that results depend on; these name it.
+  TStatList Stats;
+  TConfigData& Config = Stats.Config;
+  TGenerateConfig& Generate = Stats.Generate;
+  TShreddingConfig& Shredding = Stats.Shredding;
   TProxy Proxy;
 
   void LoadViewSettings();
@@ -58,7 +73,7 @@ class TTemplateMain {
   bool SaveMainConfig();
   bool SaveGenerateConfig();
   bool SaveShreddingConfig();
-  bool SaveProxyConfig();
+  bool SaveProxyConfig(bool withStatus = true);
 
   // ---- the draw archive ----
   TDrawArchive Archive;
@@ -73,6 +88,21 @@ class TTemplateMain {
   virtual void RefreshViews(bool force);
   // Appends a draw as the draw dialog's OK does: save, then refresh.
   void AppendDraw(const TDrawRec& draw);
+
+  // ---- statistics ----
+  TStatPage StatPage{Stats};
+  TStatKindList GraphKinds{"cbGraphKind"};  // the graph kind list of the graphs page
+  // Start-up: points the registry at the archive, builds the method list, reads the favourites
+  // file and fills the kind lists with their first entries selected.
+  void InitStatistics();
+  // The statistics table of the page at the current offset and order switch.
+  void StatCalculate(bool force);
+  bool StatRefreshUpdate() const { return !Busy() && Archive.Count() > 0 && StatPage.Kinds.SelectedEntry() >= 0; }
+  void StatRefreshExecute() { StatCalculate(true); }
+  // Another kind chosen in the statistics kind list.
+  void StatKindChange(int position);
+  // The value a graph entry gives for a combination valued as the draw after the analysis end.
+  int32_t StatCombinationValue(int entry, const TComb& comb);
 
   // Selected rows of the archive list, as positions (0 = newest).
   std::vector<int> DrawsSelection;
@@ -98,7 +128,232 @@ class TTemplateMain {
   int DrawsImportFile(const std::string& path);
   int DrawsExportFile(const std::string& path);
 
+  // ---- the combination lists (current list, undo copy, start-list buffer, history) ----
+  TCombsStore Combs;
+  // Selected rows of the combination list, kept within the list.
+  TRowSelection CombsSelection;
+
+  // Replaces the list with the generation mode's combinations, or with the list file named by
+  // the parameters in mode 4 (a read error keeps what was read). With progress: busy state and
+  // status text, then no history, no undo and no buffer, and the count shown. False after a
+  // failure was shown.
+  bool CombsGenerate(const TGenerateConfig& params, bool progress);
+  // Copies the list into the undo copy; false after a failure was shown (the copy is then not
+  // the list, and the caller must not go on).
+  bool CombsTakeUndoCopy(bool withStatus);
+  void CombsUndo(bool withStatus);
+  // Rebuilds the list from the undo copy without the combinations of the last N draws at the
+  // analysis offset, and appends the history row "Последние тиражи".
+  void CombsRemoveLastDraws(int lastDraws);
+  void CombsBufferStore(int drawsOffset, int excluded);
+  bool CombsBufferLoad(int drawsOffset, int excluded);
+  void CombsBufferInvalidate() { Combs.BufferInvalidate(); }
+  // After every change of the list: the count panel, and the selection kept within the list.
+  void CombsRefresh();
+  // The list-file commands after the file was chosen; false after a failure was shown.
+  bool CombsOpenFile(const std::string& path);
+  bool CombsSaveFile(const std::string& path);
+
+  // ---- combination list commands ----
+  bool CombsGenUpdate() const { return !Busy(); }
+  void CombsGenExecute();
+  bool CombsOpenUpdate() const { return !Busy(); }
+  void CombsOpenExecute();
+  bool CombsSaveUpdate() const { return !Busy() && !Combs.CombsList.Empty(); }
+  void CombsSaveExecute();
+  bool CombsCopyUpdate() const { return !Busy() && !Combs.CombsList.Empty(); }
+  void CombsCopyExecute();
+  bool CombsPasteUpdate() const;
+  void CombsPasteExecute();
+  bool CombsSelectAllUpdate() const { return !Busy() && !Combs.CombsList.Empty(); }
+  void CombsSelectAllExecute();
+  bool CombsCheckNumsUpdate() const { return !Busy(); }
+  void CombsCheckNumsExecute();
+  bool CombsFindInDrawsUpdate() const { return !Busy() && !CombsSelection.Empty(); }
+  void CombsFindInDrawsExecute();
+  bool CombsInfoUpdate() const { return !Busy() && !CombsSelection.Empty(); }
+  void CombsInfoExecute();
+  bool CombsDelExistsUpdate() const {
+    return !Busy() && !Combs.CombsList.Empty() && Archive.Count() > 0 && View.DrawsExclude > 0;
+  }
+  void CombsDelExistsExecute();
+  bool CombsDelSelectedUpdate() const { return !Busy() && !Combs.CombsList.Empty() && !CombsSelection.Empty(); }
+  void CombsDelSelectedExecute();
+  bool CombsUndoUpdate() const { return !Busy() && !Combs.CombsUndoList.Empty(); }
+  void CombsUndoExecute();
+
+  // ---- stakes: the stakes file, stake creation and logs (stakescommands.cpp) ----
+  // Open from start-up to shut-down with an exclusive lock: the single-instance guard.
+  TStakesFile Stakes;
+  // The stakes grid: row 0 is the header, row r shows record r - 1; the selection is a block
+  // of rows First..Last (0: none).
+  int64_t StakesRowCount = 2;
+  struct TStakesRows {
+    int64_t First = 0;
+    int64_t Last = 0;
+  };
+  TStakesRows StakesSelection;
+
+  // Start-up: opens the stakes file and applies the version rule; false when it cannot be
+  // opened, after the message.
+  bool StakesLoad();
+  // StakesLoad, and on failure the no-exclusive-access message: the program must then quit.
+  bool StakesOpenAtStart();
+  void StakesSave();
+  bool StakesReopen();
+  bool StakesNotEmpty() const { return Stakes.NotEmpty(); }
+  // Each shows its failure and then gives a zero-filled record, false or nothing.
+  TStakeData StakesReadRecord(TSeekOrigin origin, int64_t index);
+  bool StakesWriteRecord(TSeekOrigin origin, int64_t index, const TStakeData& stake);
+  bool StakesFind(int drawNumber, const TNumberSet& numbers);
+  bool StakesAppend(const TStakeData& stake, int draws);
+  // Result checking; true when at least one stake became checked (each one went through the
+  // rating and the stake log).
+  bool StakesCheck();
+  // StakesCheck and, when it checked some, the reopen and the rating's sort and save.
+  bool StakesCheckAndCommit();
+  bool StakesDeleteRows(int64_t first, int64_t last);
+  bool StakesDeleteByCondition(int mode, int threshold);
+  void StakesRefreshView(bool refresh, bool selectLast);
+  void StakesResetView();
+  // A new stake for the next draw at the analysis offset, priced, with the working list's size.
+  TStakeData NewStake(TStakeKind kind, const TNumberSet& numbers, const std::string& comment) const;
+  bool StakesAddOne(const TStakeData& stake, int draws);
+  bool StakesAddMany(const TStakeData& stake, int draws, bool batch);
+  // A separator when the file ends with a stake, so that a run's stakes form one block.
+  void StakesStartBatch();
+  // What the scenario engine hands over with each stake, and the stakes it has made so far.
+  struct TScenarioStakes {
+    std::string Comment;
+    bool NewOnly = false;
+    std::function<void(const std::string&)> Log;     // the scenario log; empty when it is off
+    std::function<void(const std::string&)> Status;  // the stake panel of the scenario status bar
+    int Made = 0;
+    std::chrono::steady_clock::time_point LastShown{};
+  };
+  bool StakesAddFromScenario(const TNumberSet& numbers, bool batch, TScenarioStakes& scenario);
+  void StakesLogWrite(const TStakeData& stake);
+
+  bool StakeAddUpdate() const { return !Busy() && Stakes.IsOpen(); }
+  void StakeAddExecute();
+  bool StakeAddRandomUpdate() const { return !Busy() && !Combs.CombsList.Empty() && Stakes.IsOpen(); }
+  void StakeAddRandomExecute();
+  bool StakeAddSelectedUpdate() const { return !Busy() && !CombsSelection.Empty() && Stakes.IsOpen(); }
+  void StakeAddSelectedExecute();
+  bool StakeAddAllUpdate() const { return !Busy() && !Combs.CombsList.Empty() && Stakes.IsOpen(); }
+  void StakeAddAllExecute();
+  bool StakeDelUpdate() const { return !Busy() && StakesNotEmpty() && StakesSelection.First > 0; }
+  void StakeDelExecute();
+  bool StakeFilterUpdate() const { return !Busy() && StakesNotEmpty(); }
+  void StakeFilterExecute();
+  bool StakeClearUpdate() const { return !Busy() && StakesNotEmpty(); }
+  void StakeClearExecute();
+  bool StakesCheckManualUpdate() const { return !Busy() && StakesNotEmpty(); }
+  void StakesCheckManualExecute();
+  bool LogStakesUpdate() const { return !Busy(); }
+  bool LogStakesChecked() const { return View.StakesLogEnabled; }
+  void LogStakesExecute();
+  bool StakesScrollUpdate() const { return !Busy(); }
+  bool StakesScrollChecked() const { return View.StakesScrollEnabled; }
+  void StakesScrollExecute();
+  bool StakesCheckLineUpdate() const { return !Busy(); }
+  bool StakesCheckLineChecked() const { return View.StakesCheckOnLine; }
+  void StakesCheckLineExecute();
+  bool LogStakesDeleteUpdate() const { return !Busy(); }
+  void LogStakesDeleteExecute();
+
+  // ---- the rating (ratingcommands.cpp) ----
+  TRatingsArray Ratings;
+  TListSort RatingsSortOrder{3, 1};  // the view's column and direction (1 = descending)
+  std::vector<int> RatingsSelection;  // selected rows of the rating view
+  void RatingsLoad();
+  void RatingsSave();
+  void RatingsSort(int column, int direction);
+  void RatingsRefreshView();
+  // The cells of a view row; "# bad data #" for a row the rating does not have.
+  std::array<std::string, RatingsColumnCount> RatingsRowText(int row) const;
+  bool RatingsRefreshUpdate() const { return !Busy() && Stakes.IsOpen(); }
+  void RatingsRefreshExecute();
+  bool RatingsExportUpdate() const { return !Busy() && !Ratings.empty(); }
+  void RatingsExportExecute();
+  bool RatingsExportFile(const std::string& path);
+  bool RatingsEffModeUpdate() const { return !Busy(); }
+  bool RatingsEffModeChecked(int mode) const { return View.RatingsEffMode == mode; }
+  void RatingsEffModeExecute(int mode);
+  bool StakesGraphDrawsUpdate() const { return !Busy() && StakesNotEmpty(); }
+  void StakesGraphDrawsExecute();
+  bool StakesGraphOverlapUpdate() const { return !Busy() && StakesNotEmpty() && !RatingsSelection.empty(); }
+  void StakesGraphOverlapExecute();
+  bool StakesGraphProfitsUpdate() const { return StakesGraphOverlapUpdate(); }
+  void StakesGraphProfitsExecute();
+  bool RatingsGraphOverlapUpdate() const { return !Busy() && !RatingsSelection.empty(); }
+  void RatingsGraphOverlapExecute();
+
+  // ---- regular stakes (tablescommands.cpp); read and written only while their tab is shown ----
+  TTableStakesArray Tables;
+  std::vector<int> TablesSelection;  // selected rows of the regular stakes view
+  void TablesLoad();
+  void TablesSave();
+  bool TabTablesUpdate() const { return !Busy(); }
+  bool TabTablesChecked() const { return View.TabTables; }
+  void TabTablesExecute();
+  bool TablesAddUpdate() const { return !Busy() && View.TabTables; }
+  void TablesAddExecute();
+  bool TablesDelUpdate() const { return TablesAddUpdate() && !TablesSelection.empty(); }
+  void TablesDelExecute();
+  bool TablesStakeAddUpdate() const { return TablesDelUpdate(); }
+  void TablesStakeAddExecute();
+  bool TablesStakeTestUpdate() const { return TablesDelUpdate(); }
+  void TablesStakeTestExecute();
+  // The test after the number of tests was entered: stakes for the last `tests` draws.
+  void TablesStakeTestRun(int tests);
+
+  // ---- system play over the local systems folder (systemcommands.cpp) ----
+  // The system for exactly these numbers mapped onto them; false after the message (the short
+  // form of a missing system's message is also returned for the scenario log).
+  bool SystemLoadForNumbers(const std::vector<uint8_t>& numbers, TCombsArray& combs, std::string& path,
+                            std::string& shortMessage);
+  bool SystemStakeAllUpdate() const {
+    return !Busy() && View.SystemsEnabled && !Combs.CombsList.Empty() && Stakes.IsOpen();
+  }
+  void SystemStakeAllExecute();
+  bool SystemStakeFilterUpdate() const { return SystemStakeAllUpdate(); }
+  void SystemStakeFilterExecute();
+
+  // ---- draw download and proxies (drawsdownload.cpp) ----
+  TNetworkConfig Network;
+  bool ProxyStored = true;  // Proxy holds what the PROXY section of the configuration file holds
+  // How many retry questions a failing batch may get; 0 asks every time. kavrin-cli --yes sets
+  // one so that a dead site cannot keep it running for ever.
+  int DownloadRetryLimit = 0;
+  struct TDownloadOutcome {
+    int Appended = 0;
+    bool Failed = false;  // a batch failed and was not retried
+    std::string Error;    // that batch's failure
+  };
+  bool DrawsDownloadUpdate() const { return !Busy(); }
+  TDownloadOutcome DrawsDownloadExecute();
+  // Reads draws first..last from the operator's archive and appends them to the archive in
+  // memory (not saved); returns how many. Failures are raised. The generic window has no draw
+  // source and appends nothing.
+  virtual int DownloadRange(int first, int last);
+  // One GET through the current proxy choice; with `decode` the body is read as UTF-8. Empty,
+  // without a request, when the automatic choice found no proxy. Failures are raised.
+  std::string HttpGetText(const std::string& address, bool decode);
+  bool EditProxyUpdate() const { return !Busy(); }
+  // The proxy dialog's OK: false, after showing why, when the fields are refused; otherwise the
+  // settings are taken and stored at once.
+  bool EditProxyApply(const TProxyDialogFields& fields);
+
  protected:
+  THttpClient http_;  // its cookies last for the whole run
+  int downloadAttempt_ = 0;
+  std::optional<std::vector<std::string>> foundProxies_;  // exists only during a download
+  bool ChooseFoundProxy();
+  bool DropFailedProxy();
+  std::vector<std::string> SearchProxies();
+  void ShowDownloadWait(const std::string& detail);
+
   // Runs `work`; a failure is shown as the prefix followed by "\r\r" and its text, or as its
   // text alone when the prefix is empty.
   template <typename Work>

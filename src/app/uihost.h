@@ -3,7 +3,12 @@
 // the scripted host of the tests implement it, so every message and question is testable.
 #include <string>
 
+#include "combs/combdetails.h"
+#include "combs/generate.h"
 #include "core/drawlist.h"
+#include "stakes/graphdata.h"
+#include "stakes/regulars.h"
+#include "stakes/stakedialogs.h"
 
 namespace kavrin {
 
@@ -39,6 +44,30 @@ class UiHost {
   // Lets the window repaint and take the stop command during long operations.
   virtual void ProcessEvents() = 0;
   virtual void OpenUrl(const std::string& url) = 0;
+  // The small borderless wait window of downloads: shown with the text (which may hold "\r"
+  // breaks), closed by an empty text. A host without such a window ignores it.
+  virtual void SetWaitText(const std::string& text) {}
+
+  // The clipboard as text; GetClipboardText is false when it holds no text.
+  virtual bool GetClipboardText(std::string& text) = 0;
+  virtual void SetClipboardText(const std::string& text) = 0;
+  // The generation dialog, prefilled with the saved parameters; false when cancelled.
+  virtual bool EditGenerate(TGenerateDialogFields& fields) = 0;
+  // The detail view "Подробная информация".
+  virtual void ShowDetails(const TDetailsView& view) = 0;
+
+  // The stake dialogs. Each returns only fields its validation accepts (a refused OK shows the
+  // message and keeps the dialog open), or false when cancelled. The stake dialog (caption
+  // StakeDialogCaption) edits all fields, the multi-stake dialog all but the numbers.
+  virtual bool EditStake(TStakeDialogFields& fields) = 0;
+  virtual bool EditMultiStake(TStakeDialogFields& fields) = 0;
+  // The condition dialog of deletion by condition: mode 0..4 and overlap count 0..5.
+  virtual bool ChooseStakeCondition(int& mode, int& threshold) = 0;
+  // The regular stake dialog for `selected` combinations selected in the working list; a comment
+  // already used by one of `existing` is refused.
+  virtual bool EditRegular(TRegularDialogFields& fields, int selected, const TTableStakesArray& existing) = 0;
+  // A graph window, shown modally.
+  virtual void ShowGraph(const TGraphData& graph) = 0;
 };
 
 }  // namespace kavrin

@@ -1,7 +1,8 @@
 #pragma once
 // The user of kavrin-cli: boxes become "error: ", "info: " or "warning: " lines on stderr,
 // questions take the --yes/--no answer, choosers and input boxes are cancelled (the commands
-// take their files and values as arguments instead).
+// take their files and values as arguments instead). The console has no clipboard and shows
+// no detail view.
 #include <ostream>
 
 #include "app/uihost.h"
@@ -29,6 +30,15 @@ class ConsoleHost : public UiHost {
   void ProgressEnd() override {}
   void ProcessEvents() override {}
   void OpenUrl(const std::string&) override {}
+  bool GetClipboardText(std::string&) override { return false; }
+  void SetClipboardText(const std::string&) override {}
+  bool EditGenerate(TGenerateDialogFields&) override { return false; }
+  void ShowDetails(const TDetailsView&) override {}
+  bool EditStake(TStakeDialogFields&) override { return false; }
+  bool EditMultiStake(TStakeDialogFields&) override { return false; }
+  bool ChooseStakeCondition(int&, int&) override { return false; }
+  bool EditRegular(TRegularDialogFields&, int, const TTableStakesArray&) override { return false; }
+  void ShowGraph(const TGraphData&) override {}
 
  private:
   void Line(const char* kind, const std::string& text);

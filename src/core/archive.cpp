@@ -1,5 +1,7 @@
 #include "core/archive.h"
 
+#include <climits>
+
 #include "core/binio.h"
 #include "core/cp1251.h"
 #include "core/errors.h"
@@ -96,7 +98,9 @@ void TDrawArchive::ClearDraws() {
 int TDrawArchive::NextDrawNumber(int position) const {
   if (draws_.empty()) return 1;
   if (position < 0 || position >= Count()) return -1;
-  return draws_[IndexOfPosition(position)].Number + 1;
+  // The largest draw number has no successor; stay on it rather than overflow.
+  const int32_t number = draws_[IndexOfPosition(position)].Number;
+  return number == INT32_MAX ? number : number + 1;
 }
 
 TComb TDrawArchive::DrawCombAt(int position) const {

@@ -24,7 +24,7 @@ std::string FormulaKey(int i) { return "Formula" + std::to_string(i + 1); }
 std::array<uint8_t, NumberMax> SegmentsFromText(const std::string& text) {
   std::array<uint8_t, NumberMax> segments = TConfigData::DefaultSegments();
   for (size_t i = 0; i < segments.size() && i < text.size(); ++i)
-    if (text[i] >= '0' && text[i] <= '9') segments[i] = static_cast<uint8_t>(text[i] - '0');
+    if (text[i] >= '1' && text[i] <= '9') segments[i] = static_cast<uint8_t>(text[i] - '0');
   return segments;
 }
 

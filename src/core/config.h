@@ -81,7 +81,8 @@ void StoreMainConfig(TIniFile& ini, const TConfigData& config);
 void StoreShreddingConfig(TIniFile& ini, const TShreddingConfig& config);
 void StoreProxyConfig(TIniFile& ini, const TProxy& proxy);
 
-// "12" gives numbers 1 and 2 segments 1 and 2; a non-digit or a missing character gives 1.
+// "12" gives numbers 1 and 2 segments 1 and 2; any character but 1..9, or a missing one, gives 1
+// (segments are 1..9; a 0 would name no segment).
 std::array<uint8_t, NumberMax> SegmentsFromText(const std::string& text);
 std::string SegmentsToText(const std::array<uint8_t, NumberMax>& segments);
 

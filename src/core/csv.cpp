@@ -1,5 +1,8 @@
 #include "core/csv.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "core/archive.h"
 #include "core/inifile.h"
 
@@ -74,6 +77,10 @@ std::vector<std::string> SplitCsvLine(const std::string& line) {
 
 TCsvImportResult ImportDrawsCsv(const std::string& text, TDrawsArray& draws) {
   TCsvImportResult result;
+  // A line without a draw number takes the next free one: one above the highest number. The
+  // count of draws plus one is not free when the numbers have gaps or do not start at 1.
+  int64_t highest = 0;
+  for (const TDrawRec& d : draws) highest = std::max<int64_t>(highest, d.Number);
   size_t pos = 0;
   while (pos < text.size()) {
     size_t eol = text.find_first_of("\r\n", pos);
@@ -86,7 +93,7 @@ TCsvImportResult ImportDrawsCsv(const std::string& text, TDrawsArray& draws) {
     if (fields.size() != 7 && fields.size() != 8) continue;
     const size_t first = fields.size() == 8 ? 1 : 0;
     TDrawRec draw;
-    draw.Number = first ? NumberFromText(fields[0]) : static_cast<int32_t>(draws.size()) + 1;
+    draw.Number = first ? NumberFromText(fields[0]) : static_cast<int32_t>(std::min<int64_t>(highest + 1, INT32_MAX));
     draw.Date = CutDrawDate(fields[first]);
     std::vector<int32_t> numbers;
     for (int i = 0; i < DrawSize; ++i) numbers.push_back(NumberFromText(fields[first + 1 + i]));
@@ -99,6 +106,7 @@ TCsvImportResult ImportDrawsCsv(const std::string& text, TDrawsArray& draws) {
     for (int i = 0; i < DrawSize; ++i) draw.Numbers[i] = static_cast<uint8_t>(numbers[i]);
     draw.Extra = static_cast<uint8_t>(extra);
     draws.push_back(draw);
+    highest = std::max<int64_t>(highest, draw.Number);
     ++result.Appended;
   }
   return result;

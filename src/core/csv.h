@@ -19,6 +19,7 @@ struct TCsvImportResult {
 };
 
 // Appends the lines' draws whose numbers are not in `draws` yet (UTF-8 text, any line ends).
+// A line of 7 fields has no draw number and takes the highest number in `draws` plus one.
 TCsvImportResult ImportDrawsCsv(const std::string& text, TDrawsArray& draws);
 
 }  // namespace kavrin

@@ -1,5 +1,6 @@
 #include "core/format.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -127,7 +128,7 @@ std::string GeneralText(const LocaleSettings& locale, long double value, int pre
   return out;
 }
 
-struct Spec {
+struct Directive {
   bool leftAlign = false;
   int width = -1;
   int precision = -1;
@@ -155,11 +156,11 @@ bool TextToFloat(const LocaleSettings& locale, std::string_view text, long doubl
     if (pos != std::string::npos) s.replace(pos, locale.DecimalSeparator.size(), ".");
   }
   if (s.empty()) return false;
-  for (char c : s)
-    if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E')) return false;
-  char* end = nullptr;
-  long double v = std::strtold(s.c_str(), &end);
-  if (end != s.c_str() + s.size() || std::isnan(v) || std::isinf(v)) return false;
+  // from_chars reads the same whatever the process locale is (strtold would not).
+  const char* begin = s.data() + (s[0] == '+' ? 1 : 0);
+  long double v = 0;
+  auto [end, error] = std::from_chars(begin, s.data() + s.size(), v, std::chars_format::general);
+  if (error != std::errc() || end != s.data() + s.size() || std::isnan(v) || std::isinf(v)) return false;
   value = v;
   return true;
 }
@@ -191,7 +192,7 @@ std::string Format(const LocaleSettings& locale, std::string_view format, std::i
       ++i;
       continue;
     }
-    Spec spec;
+    Directive directive;
     // Optional argument index "N:" (or "*:").
     size_t save = i;
     std::string number;
@@ -206,30 +207,30 @@ std::string Format(const LocaleSettings& locale, std::string_view format, std::i
       i = save;
     }
     if (i < format.size() && format[i] == '-') {
-      spec.leftAlign = true;
+      directive.leftAlign = true;
       ++i;
     }
     if (i < format.size() && format[i] == '*') {
-      spec.width = takeInt();
+      directive.width = takeInt();
       ++i;
     } else {
       number.clear();
       while (i < format.size() && std::isdigit(static_cast<unsigned char>(format[i]))) number += format[i++];
-      if (!number.empty()) spec.width = std::stoi(number);
+      if (!number.empty()) directive.width = std::stoi(number);
     }
     if (i < format.size() && format[i] == '.') {
       ++i;
       if (i < format.size() && format[i] == '*') {
-        spec.precision = takeInt();
+        directive.precision = takeInt();
         ++i;
       } else {
         number.clear();
         while (i < format.size() && std::isdigit(static_cast<unsigned char>(format[i]))) number += format[i++];
-        spec.precision = number.empty() ? 0 : std::stoi(number);
+        directive.precision = number.empty() ? 0 : std::stoi(number);
       }
     }
     if (i >= format.size()) BadFormat(format);
-    spec.type = static_cast<char>(std::tolower(static_cast<unsigned char>(format[i++])));
+    directive.type = static_cast<char>(std::tolower(static_cast<unsigned char>(format[i++])));
     const auto& value = takeArg().Value();
     std::string text;
     auto asFloat = [&]() -> long double {
@@ -237,48 +238,48 @@ std::string Format(const LocaleSettings& locale, std::string_view format, std::i
       if (std::holds_alternative<int64_t>(value)) return static_cast<long double>(std::get<int64_t>(value));
       BadFormat(format);
     };
-    switch (spec.type) {
+    switch (directive.type) {
       case 'd':
       case 'u':
       case 'x': {
         if (!std::holds_alternative<int64_t>(value)) BadFormat(format);
         int64_t v = std::get<int64_t>(value);
-        bool negative = v < 0 && spec.type == 'd';
+        bool negative = v < 0 && directive.type == 'd';
         uint64_t magnitude = negative ? static_cast<uint64_t>(-(v + 1)) + 1
-                                      : (spec.type == 'd' ? static_cast<uint64_t>(v)
+                                      : (directive.type == 'd' ? static_cast<uint64_t>(v)
                                                           : static_cast<uint64_t>(v) & 0xFFFFFFFFull);
         char buf[32];
-        std::snprintf(buf, sizeof buf, spec.type == 'x' ? "%llX" : "%llu", static_cast<unsigned long long>(magnitude));
+        std::snprintf(buf, sizeof buf, directive.type == 'x' ? "%llX" : "%llu", static_cast<unsigned long long>(magnitude));
         std::string digits(buf);
-        if (spec.precision > static_cast<int>(digits.size())) digits.insert(0, spec.precision - digits.size(), '0');
+        if (directive.precision > static_cast<int>(digits.size())) digits.insert(0, directive.precision - digits.size(), '0');
         text = (negative ? "-" : "") + digits;
         break;
       }
       case 's': {
         if (!std::holds_alternative<std::string>(value)) BadFormat(format);
         text = std::get<std::string>(value);
-        if (spec.precision >= 0) text = Utf8Prefix(text, spec.precision);
+        if (directive.precision >= 0) text = Utf8Prefix(text, directive.precision);
         break;
       }
       case 'f':
-        text = FixedText(locale, asFloat(), spec.precision < 0 ? 2 : spec.precision, false);
+        text = FixedText(locale, asFloat(), directive.precision < 0 ? 2 : directive.precision, false);
         break;
       case 'n':
-        text = FixedText(locale, asFloat(), spec.precision < 0 ? 2 : spec.precision, true);
+        text = FixedText(locale, asFloat(), directive.precision < 0 ? 2 : directive.precision, true);
         break;
       case 'e':
-        text = ScientificText(locale, asFloat(), spec.precision < 1 ? 15 : spec.precision);
+        text = ScientificText(locale, asFloat(), directive.precision < 1 ? 15 : directive.precision);
         break;
       case 'g':
-        text = GeneralText(locale, asFloat(), spec.precision < 1 ? 15 : spec.precision);
+        text = GeneralText(locale, asFloat(), directive.precision < 1 ? 15 : directive.precision);
         break;
       default:
         BadFormat(format);
     }
     size_t length = Utf8Length(text);
-    if (spec.width > 0 && static_cast<size_t>(spec.width) > length) {
-      std::string pad(spec.width - length, ' ');
-      text = spec.leftAlign ? text + pad : pad + text;
+    if (directive.width > 0 && static_cast<size_t>(directive.width) > length) {
+      std::string pad(directive.width - length, ' ');
+      text = directive.leftAlign ? text + pad : pad + text;
     }
     out += text;
   }

@@ -117,7 +117,11 @@ TComb TextToComb(const std::string& text) {
   std::vector<std::string> words = SplitWords(text, std::string_view("\t ,-.:;|", 8));
   if (words.size() != DrawSize) throw KavrinError(Format("Некорректная комбинация: \"%s\"!", {text}));
   TComb comb{};
-  for (int i = 0; i < DrawSize; ++i) comb[i] = static_cast<uint8_t>(NumberFromText(Trim(words[i])));
+  for (int i = 0; i < DrawSize; ++i) {
+    // A value that no byte holds reads as 0, so that it cannot wrap round into a valid number.
+    int32_t v = NumberFromText(Trim(words[i]));
+    comb[i] = v >= 0 && v <= UINT8_MAX ? static_cast<uint8_t>(v) : 0;
+  }
   return comb;
 }
 

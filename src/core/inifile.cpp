@@ -60,11 +60,13 @@ TIniFile::TIniFile(std::string path, const LocaleSettings& locale) : path_(std::
       continue;
     }
     size_t eq = line.find('=');
-    if (trimmed.empty() || trimmed[0] == ';' || eq == std::string::npos) {
+    std::string key = eq == std::string::npos ? std::string() : Trim(line.substr(0, eq));
+    // A line without a key (comment, "=value", stray text) is kept exactly as it stands.
+    if (trimmed.empty() || trimmed[0] == ';' || key.empty()) {
       if (!trimmed.empty()) sections_.back().entries.push_back(Entry{"", line});
       continue;
     }
-    sections_.back().entries.push_back(Entry{Trim(line.substr(0, eq)), Trim(line.substr(eq + 1))});
+    sections_.back().entries.push_back(Entry{key, Trim(line.substr(eq + 1))});
   }
 }
 

@@ -1,5 +1,8 @@
 #include "support/fake_host.h"
 
+#include <algorithm>
+#include <tuple>
+
 namespace kavrin::test {
 
 std::vector<std::string> FakeHost::Errors() const {
@@ -40,6 +43,70 @@ bool FakeHost::EditDraw(const std::string& caption, TDrawDialogFields& fields) {
     ShowError(InvalidDrawNumbersMessage);
   }
   return false;
+}
+
+bool FakeHost::GetClipboardText(std::string& text) {
+  if (!clipboard) return false;
+  text = *clipboard;
+  return true;
+}
+
+bool FakeHost::EditGenerate(TGenerateDialogFields& fields) {
+  generatePrefills.push_back(fields);
+  if (generateInputs.empty()) return false;
+  fields = generateInputs.front();
+  generateInputs.pop_front();
+  return true;
+}
+
+bool FakeHost::InputNumber(const std::string&, const std::string&, int min, int max, int& value) {
+  if (numberInputs.empty()) return false;
+  value = std::clamp(numberInputs.front(), min, max);
+  numberInputs.pop_front();
+  return true;
+}
+
+namespace {
+
+// The dialogs' OK: a refused input shows its message and the next input is tried.
+template <typename Fields, typename Validate>
+bool NextAccepted(FakeHost& host, std::deque<Fields>& inputs, Fields& fields, Validate&& validate) {
+  while (!inputs.empty()) {
+    Fields typed = inputs.front();
+    inputs.pop_front();
+    if (auto error = validate(typed)) {
+      host.ShowError(error->Message);
+      continue;
+    }
+    fields = typed;
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool FakeHost::EditStake(TStakeDialogFields& fields) {
+  stakePrefills.push_back(fields);
+  return NextAccepted(*this, stakeInputs, fields, ValidateStakeDialog);
+}
+
+bool FakeHost::EditMultiStake(TStakeDialogFields& fields) {
+  multiStakePrefills.push_back(fields);
+  return NextAccepted(*this, multiStakeInputs, fields, ValidateMultiStakeDialog);
+}
+
+bool FakeHost::ChooseStakeCondition(int& mode, int& threshold) {
+  if (conditionInputs.empty()) return false;
+  std::tie(mode, threshold) = conditionInputs.front();
+  conditionInputs.pop_front();
+  return true;
+}
+
+bool FakeHost::EditRegular(TRegularDialogFields& fields, int selected, const TTableStakesArray& existing) {
+  regularPrefills.push_back(fields);
+  return NextAccepted(*this, regularInputs, fields,
+                      [&](const TRegularDialogFields& typed) { return ValidateRegularDialog(typed, selected, existing); });
 }
 
 void FakeHost::SetStatus(int panel, const std::string& text) {

@@ -26,6 +26,18 @@ class FakeHost : public UiHost {
   std::deque<std::optional<std::string>> files;
   std::deque<TDrawDialogFields> drawInputs;  // what the user types into the draw dialog, in turn
   std::vector<std::string> dialogCaptions;
+  std::optional<std::string> clipboard;                  // nullopt: the clipboard holds no text
+  std::deque<TGenerateDialogFields> generateInputs;     // what the user sets in the generation dialog
+  std::vector<TGenerateDialogFields> generatePrefills;  // how the generation dialog opened
+  std::vector<TDetailsView> detailViews;
+  std::deque<int> numberInputs;  // what the user types into number input boxes
+  // What the user types into the stake dialogs, in turn, and how they opened.
+  std::deque<TStakeDialogFields> stakeInputs, multiStakeInputs;
+  std::vector<TStakeDialogFields> stakePrefills, multiStakePrefills;
+  std::deque<std::pair<int, int>> conditionInputs;  // mode and overlap count
+  std::deque<TRegularDialogFields> regularInputs;
+  std::vector<TRegularDialogFields> regularPrefills;
+  std::vector<TGraphData> graphs;
   int processEventsCalls = 0;
 
   std::vector<std::string> Errors() const;
@@ -36,7 +48,7 @@ class FakeHost : public UiHost {
     messages.push_back({"warning", text, caption});
   }
   bool Ask(const std::string& text, const std::string& caption, bool defaultYes) override;
-  bool InputNumber(const std::string&, const std::string&, int, int, int&) override { return false; }
+  bool InputNumber(const std::string&, const std::string&, int min, int max, int& value) override;
   bool InputText(const std::string&, const std::string&, std::string&) override { return false; }
   bool ChooseOpenFile(const std::string&, const std::string&, std::string& path) override { return NextFile(path); }
   bool ChooseSaveFile(const std::string&, const std::string&, std::string& path) override { return NextFile(path); }
@@ -47,6 +59,15 @@ class FakeHost : public UiHost {
   void ProgressEnd() override {}
   void ProcessEvents() override { ++processEventsCalls; }
   void OpenUrl(const std::string&) override {}
+  bool GetClipboardText(std::string& text) override;
+  void SetClipboardText(const std::string& text) override { clipboard = text; }
+  bool EditGenerate(TGenerateDialogFields& fields) override;
+  void ShowDetails(const TDetailsView& view) override { detailViews.push_back(view); }
+  bool EditStake(TStakeDialogFields& fields) override;
+  bool EditMultiStake(TStakeDialogFields& fields) override;
+  bool ChooseStakeCondition(int& mode, int& threshold) override;
+  bool EditRegular(TRegularDialogFields& fields, int selected, const TTableStakesArray& existing) override;
+  void ShowGraph(const TGraphData& graph) override { graphs.push_back(graph); }
 
  private:
   bool NextFile(std::string& path);

@@ -1,0 +1,265 @@
+// The combination list: generation, list files, clipboard, look-ups, removals and undo.
+#include <optional>
+#include <span>
+
+#include "app/templatemain.h"
+#include "combs/generate.h"
+#include "combs/lastdraws.h"
+#include "combs/listfile.h"
+#include "core/cp1251.h"
+
+namespace kavrin {
+namespace {
+
+constexpr char PleaseWait[] = "Подождите пожалуйста...";
+
+}  // namespace
+
+// ---- operations ----
+
+void TTemplateMain::CombsRefresh() {
+  CombsSelection.Limit(Combs.CombsList.Count());
+  SetStatus(PanelCombs, Format("Комбинаций: %d", {Combs.CombsList.Count()}));
+}
+
+bool TTemplateMain::CombsGenerate(const TGenerateConfig& params, bool progress) {
+  std::optional<TBusy> busy;
+  if (progress) {
+    busy.emplace(*this);
+    SetOperationText("Генерация возможных комбинаций...");
+  }
+  TCombList& list = Combs.CombsList;
+  list.Clear();
+  bool ok;
+  if (params.Mode == GenerateModeFile) {
+    ok = Guarded(Format("Ошибка чтения файла \"%s\"!", {params.Parameters}).c_str(),
+                 [&] { ReadListFile(params.Parameters, list); });
+  } else {
+    ok = Guarded("Ошибка генерации файла комбинаций!",
+                 [&] { EnumerateCombs(params.Mode, MyNumbersFromText(params.Parameters), list); });
+  }
+  if (progress) {
+    Combs.History.Clear();
+    ok = Guarded("Ошибка генерации файла комбинаций!", [&] { Combs.ForgetUndoAndBuffer(); }) && ok;
+    CombsRefresh();
+    SetOperationText("");
+  }
+  return ok;
+}
+
+bool TTemplateMain::CombsTakeUndoCopy(bool withStatus) {
+  std::optional<TBusy> busy;
+  if (withStatus) {
+    busy.emplace(*this);
+    SetOperationText("Создание файла отката...");
+  }
+  bool ok = Guarded("", [&] { Combs.TakeUndoCopy(); });
+  if (withStatus) SetOperationText("");
+  return ok;
+}
+
+void TTemplateMain::CombsUndo(bool withStatus) {
+  std::optional<TBusy> busy;
+  if (withStatus) {
+    busy.emplace(*this);
+    SetOperationText("Отмена изменений...");
+  }
+  Guarded("", [&] { Combs.Undo(); });
+  CombsRefresh();
+  if (withStatus) SetOperationText("");
+}
+
+void TTemplateMain::CombsRemoveLastDraws(int lastDraws) {
+  TBusy busy(*this);
+  SetOperationText(Format("Удаление из списка комбинаций %d последних тиражей...", {lastDraws}));
+  Guarded("", [&] {
+    const TDrawRange range = LastDrawsRange(Archive.Count(), DrawsOffset(), lastDraws);
+    const std::span<const TDrawRec> draws(Archive.Draws().data() + range.First, static_cast<size_t>(range.Count));
+    RemoveDrawMatches(Combs.CombsUndoList, draws, Combs.CombsList, [&](double percent) {
+      SetOperationText(
+          Format("Удаление из списка комбинаций %d последних тиражей ( завершено %.0f %% )...", {lastDraws, percent}));
+    });
+    Combs.History.Append("Последние тиражи", std::to_string(lastDraws), Combs.CombsList.Count(), THistoryIcon::Exclude);
+  });
+  CombsRefresh();
+  SetOperationText("");
+}
+
+void TTemplateMain::CombsBufferStore(int drawsOffset, int excluded) {
+  const TBufferKey key{drawsOffset, excluded};
+  if (key == Combs.BufferKey()) return;
+  TBusy busy(*this);
+  SetOperationText("Создание буфера комбинаций...");
+  Guarded("Ошибка создания буфера комбинаций!", [&] { Combs.BufferStore(key); });
+  SetOperationText("");
+}
+
+bool TTemplateMain::CombsBufferLoad(int drawsOffset, int excluded) {
+  const TBufferKey key{drawsOffset, excluded};
+  if (key != Combs.BufferKey() || Combs.CombsBuffer.Empty()) return false;
+  TBusy busy(*this);
+  SetOperationText("Загрузка буфера комбинаций...");
+  bool loaded = false;
+  Guarded("Ошибка загрузки буфера комбинаций!", [&] { loaded = Combs.BufferLoad(key); });
+  CombsRefresh();
+  SetOperationText("");
+  return loaded;
+}
+
+bool TTemplateMain::CombsOpenFile(const std::string& path) {
+  if (!CombsTakeUndoCopy(true)) return false;
+  TBusy busy(*this);
+  SetOperationText(Format("Загрузка файла \"%s\"...", {path}));
+  const bool ok = Guarded(Format("Ошибка чтения файла \"%s\"!", {path}).c_str(),
+                          [&] { ReadListFile(path, Combs.CombsList); });
+  // The list has room for the copy that was just taken from it.
+  if (!ok) Combs.CombsList.CopyFrom(Combs.CombsUndoList);
+  Combs.CombsUndoList.Clear();
+  Combs.History.Clear();
+  CombsRefresh();
+  SetOperationText("");
+  return ok;
+}
+
+bool TTemplateMain::CombsSaveFile(const std::string& path) {
+  TBusy busy(*this);
+  SetOperationText(Format("Сохранение файла \"%s\"...", {path}));
+  const bool ok = Guarded(Format("Ошибка записи в файл \"%s\"!", {path}).c_str(),
+                          [&] { WriteListFile(path, Combs.CombsList); });
+  SetOperationText("");
+  return ok;
+}
+
+// ---- commands ----
+
+void TTemplateMain::CombsGenExecute() {
+  TGenerateDialogFields fields{Generate.Mode, Generate.Parameters, false};
+  if (!host_.EditGenerate(fields)) return;
+  const TGenerateConfig params{fields.Mode, Utf8Prefix(fields.Parameters, GenerateParametersMaxLength)};
+  if (fields.SaveAsDefault) {
+    Generate = params;
+    SaveGenerateConfig();
+  }
+  // Generation empties the undo copy again; the copy is taken as before every change.
+  CombsTakeUndoCopy(true);
+  CombsGenerate(params, true);
+}
+
+void TTemplateMain::CombsOpenExecute() {
+  std::string path;
+  if (host_.ChooseOpenFile(ListFileFilter, ListFileExt, path)) CombsOpenFile(path);
+}
+
+void TTemplateMain::CombsSaveExecute() {
+  std::string path;
+  if (host_.ChooseSaveFile(ListFileFilter, ListFileExt, path)) CombsSaveFile(path);
+}
+
+void TTemplateMain::CombsCopyExecute() {
+  TBusy busy(*this);
+  SetOperationText(PleaseWait);
+  Guarded("", [&] { host_.SetClipboardText(CombsClipboardText(Combs.CombsList, CombsSelection)); });
+  SetOperationText("");
+}
+
+bool TTemplateMain::CombsPasteUpdate() const {
+  std::string text;
+  return !Busy() && host_.GetClipboardText(text);
+}
+
+void TTemplateMain::CombsPasteExecute() {
+  TBusy busy(*this);
+  SetOperationText(PleaseWait);
+  std::string text;
+  if (host_.GetClipboardText(text) && !text.empty() && CombsTakeUndoCopy(false)) {
+    if (Guarded("", [&] { PasteCombs(text, Combs.CombsList); }))
+      Combs.History.Clear();
+    else
+      Combs.CombsList.CopyFrom(Combs.CombsUndoList);
+    Combs.CombsUndoList.Clear();
+    CombsRefresh();
+  }
+  SetOperationText("");
+}
+
+void TTemplateMain::CombsSelectAllExecute() {
+  TBusy busy(*this);
+  SetOperationText(PleaseWait);
+  CombsSelection.SelectAll(Combs.CombsList.Count());
+  SetOperationText("");
+}
+
+void TTemplateMain::CombsCheckNumsExecute() {
+  int distinct;
+  {
+    TBusy busy(*this);
+    SetOperationText(PleaseWait);
+    distinct = DistinctNumbers(Combs.CombsList.Storage(), Combs.CombsList.Count());
+    SetOperationText("");
+  }
+  host_.ShowInfo(Format("В текущем списке комбинаций содержится %d уникальных номеров", {distinct}));
+}
+
+void TTemplateMain::CombsFindInDrawsExecute() {
+  // The scan stops once more than this many draws were found, so the box lists at most 26.
+  constexpr size_t MaxLines = 25;
+  const int32_t row = CombsSelection.First();
+  if (row < 0 || row >= Combs.CombsList.Count()) return;
+  const TComb comb = Combs.CombsList[row];
+  std::string found;
+  {
+    TBusy busy(*this);
+    SetOperationText("Поиск по архиву тиражей...");
+    size_t lines = 0;
+    for (int index = Archive.Count() - 1; index >= 0 && lines <= MaxLines; --index) {
+      const TDrawRec& draw = Archive.At(index);
+      if (CountMatches(draw, comb) != DrawSize) continue;
+      found += '\r';
+      found += DrawToText(draw);
+      ++lines;
+    }
+    SetOperationText("");
+  }
+  if (found.empty())
+    host_.ShowInfo("Выделенная комбинация не найдена архиве тиражей!");
+  else
+    host_.ShowInfo("Выделенная комбинация найдена в следующих тиражах:\r" + found);
+}
+
+void TTemplateMain::CombsInfoExecute() {
+  const int32_t row = CombsSelection.First();
+  if (row < 0 || row >= Combs.CombsList.Count()) return;
+  TDetailsView view;
+  view.Numbers = Combs.CombsList[row];
+  view.MatrixCols = Config.MatrixCols;
+  view.ChannelSize = Config.ChannelSize;
+  host_.ShowDetails(view);
+}
+
+void TTemplateMain::CombsDelExistsExecute() {
+  if (CombsTakeUndoCopy(true)) CombsRemoveLastDraws(View.DrawsExclude);
+}
+
+void TTemplateMain::CombsDelSelectedExecute() {
+  if (!CombsTakeUndoCopy(true)) return;
+  TBusy busy(*this);
+  SetOperationText("Удаление выделенных комбинаций...");
+  const int64_t selected = CombsSelection.Count();
+  Guarded("", [&] {
+    Combs.RemoveSelected(CombsSelection);
+    Combs.History.Append("Выделенные комбинации", std::to_string(selected), Combs.CombsList.Count(),
+                         THistoryIcon::Exclude);
+  });
+  CombsSelection.Clear();
+  CombsRefresh();
+  SetOperationText("");
+}
+
+void TTemplateMain::CombsUndoExecute() {
+  // An empty undo copy would empty the list.
+  if (Combs.CombsUndoList.Empty()) return;
+  CombsUndo(true);
+  Combs.History.DeleteLast();
+}
+
+}  // namespace kavrin

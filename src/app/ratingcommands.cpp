@@ -1,0 +1,185 @@
+// The rating as the application uses it: its file, sorting, rebuild, export and the graphs of
+// the rating and stakes tabs.
+#include "app/templatemain.h"
+#include "core/cp1251.h"
+#include "core/errors.h"
+#include "core/fileio.h"
+
+namespace kavrin {
+namespace {
+
+constexpr char GraphsText[] = "Создание графиков...";
+
+std::vector<TRatingData> SelectedRows(const TRatingsArray& rows, const std::vector<int>& selection) {
+  std::vector<TRatingData> selected;
+  for (int row : selection)
+    if (row >= 0 && row < static_cast<int>(rows.size())) selected.push_back(rows[row]);
+  return selected;
+}
+
+}  // namespace
+
+void TTemplateMain::RatingsLoad() {
+  const std::string path = DataPath(RatingFileName);
+  if (FileExists(path)) {
+    bool read;
+    {
+      TBusy busy(*this);
+      SetOperationText("Загрузка файла рейтинга...");
+      Ratings.clear();
+      read = Guarded("Ошибка чтения файла рейтинга!", [&] { ReadRatingsFile(path, Ratings); });
+      SetOperationText("");
+    }
+    // A damaged file is not rewritten from the part that could be read.
+    if (read) RatingsSort(RatingsSortOrder.Column, RatingsSortOrder.Direction);
+  }
+  RatingsRefreshView();
+}
+
+void TTemplateMain::RatingsSave() {
+  {
+    TBusy busy(*this);
+    SetOperationText("Сохранение файла рейтинга...");
+    Guarded("Ошибка записи в файл рейтинга!", [&] { WriteRatingsFile(DataPath(RatingFileName), Ratings); });
+    SetOperationText("");
+  }
+  RatingsRefreshView();
+}
+
+void TTemplateMain::RatingsSort(int column, int direction) {
+  {
+    TBusy busy(*this);
+    SetOperationText("Сортировка рейтинга...");
+    RatingsSortOrder = TListSort{column, direction};
+    if (column >= 0 && Ratings.size() >= 2) RatingsSortRows(Ratings, column, direction);
+    SetOperationText("");
+  }
+  RatingsSave();
+}
+
+void TTemplateMain::RatingsRefreshView() {
+  std::erase_if(RatingsSelection, [&](int row) { return row < 0 || row >= static_cast<int>(Ratings.size()); });
+  SetStatus(PanelRating, Format("Рейтинг: %d", {Ratings.size()}));
+}
+
+std::array<std::string, RatingsColumnCount> TTemplateMain::RatingsRowText(int row) const {
+  if (row < 0 || row >= static_cast<int>(Ratings.size())) {
+    std::array<std::string, RatingsColumnCount> cells;
+    cells[0] = RatingsBadDataText;
+    return cells;
+  }
+  return RatingsRowCells(Ratings[row], View.RatingsEffMode);
+}
+
+void TTemplateMain::RatingsRefreshExecute() {
+  if (!Ratings.empty() &&
+      !host_.Ask("Пересчитать рейтинг только по текущим ставкам?\r\rНакопленные ранее данные по удаленным ставкам "
+                 "будут потеряны.",
+                 "Подтверждение", true))
+    return;
+  bool rebuilt;
+  {
+    TBusy busy(*this);
+    SetOperationText("Обновление рейтинга...");
+    // Built aside, so that a failed read leaves the rating as it was.
+    TRatingsArray rows;
+    rebuilt = Guarded("Ошибка обновления рейтинга!", [&] {
+      Stakes.ForEach(0, [&](int64_t, const TStakeData& stake) {
+        if (stake.DrawNumber >= 0 && stake.Checked) RatingsAddStake(rows, stake);
+        return true;
+      });
+    });
+    if (rebuilt) Ratings = std::move(rows);
+    SetOperationText("");
+  }
+  if (rebuilt) RatingsSort(RatingsSortOrder.Column, RatingsSortOrder.Direction);
+}
+
+void TTemplateMain::RatingsExportExecute() {
+  std::string path;
+  if (host_.ChooseSaveFile(RatingsCsvFilter, "csv", path)) RatingsExportFile(path);
+}
+
+bool TTemplateMain::RatingsExportFile(const std::string& path) {
+  TBusy busy(*this);
+  SetOperationText("Экспорт в CSV-файл...");
+  bool ok = Guarded("", [&] { WriteFileAtomic(path, Utf8ToCp1251(RatingsCsvText(Ratings))); });
+  SetOperationText("");
+  return ok;
+}
+
+void TTemplateMain::RatingsEffModeExecute(int mode) {
+  View.RatingsEffMode = mode;
+  StoreViewSetting("RatingsEffMode");
+}
+
+void TTemplateMain::StakesGraphDrawsExecute() {
+  TGraphData graph;
+  bool built;
+  {
+    TBusy busy(*this);
+    SetOperationText(GraphsText);
+    built = Guarded("", [&] {
+      TProfitDrawArray draws;
+      Stakes.ForEach(0, [&](int64_t, const TStakeData& stake) {
+        if (stake.DrawNumber >= 0) draws.Add(stake.DrawNumber, stake.Profit);
+        return true;
+      });
+      graph = ProfitByDrawsGraph(draws);
+    });
+    SetOperationText("");
+  }
+  if (built) host_.ShowGraph(graph);
+}
+
+namespace {
+
+// The overlaps or profits of the selected rows' stakes over the last 100 checked draws.
+void StakesGraph(TTemplateMain& main, bool profit) {
+  TGraphData graph{profit ? StakesGraphProfitsCaption : StakesGraphOverlapCaption, {}};
+  bool built;
+  {
+    TTemplateMain::TBusy busy(main);
+    main.SetOperationText(GraphsText);
+    built = [&] {
+      try {
+        std::vector<std::string> keys;
+        for (const TRatingData& row : SelectedRows(main.Ratings, main.RatingsSelection)) keys.push_back(row.Key);
+        if (keys.empty()) throw KavrinError(GraphTooFewDrawsMessage);
+        TStakesFile::TRecentDraws recent = main.Stakes.SeekRecentDraws(100);
+        if (recent.Found < 2) throw KavrinError(GraphTooFewDrawsMessage);
+        main.Stakes.ForEach(recent.FirstIndex, [&](int64_t, const TStakeData& stake) {
+          AddStakeGraphPoint(graph, stake, keys, profit);
+          return true;
+        });
+        return true;
+      } catch (const std::exception& e) {
+        main.Host().ShowError(e.what());
+        return false;
+      }
+    }();
+    main.SetOperationText("");
+  }
+  if (built) main.Host().ShowGraph(graph);
+}
+
+}  // namespace
+
+void TTemplateMain::StakesGraphOverlapExecute() { StakesGraph(*this, false); }
+
+void TTemplateMain::StakesGraphProfitsExecute() { StakesGraph(*this, true); }
+
+void TTemplateMain::RatingsGraphOverlapExecute() {
+  std::vector<TRatingData> rows = SelectedRows(Ratings, RatingsSelection);
+  if (rows.empty()) return;
+  TGraphData graph;
+  {
+    TBusy busy(*this);
+    SetOperationText(GraphsText);
+    graph = RatingsOverlapGraph(rows);
+    SetOperationText("");
+  }
+  host_.ShowGraph(graph);
+}
+
+}  // namespace kavrin

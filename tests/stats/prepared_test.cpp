@@ -1,0 +1,85 @@
+// The prepared filter of every registered method gives the answers of its plain Matches.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "stats/stats_fixture.h"
+
+namespace kavrin {
+namespace {
+
+using test::MakeDraws;
+using test::StatsFixture;
+
+TComb RandomComb(std::mt19937& random) {
+  TComb comb;
+  int filled = 0;
+  while (filled < DrawSize) {
+    auto n = static_cast<uint8_t>(std::uniform_int_distribution<int>(1, NumberMax)(random));
+    if (std::find(comb.begin(), comb.begin() + filled, n) == comb.begin() + filled) comb[filled++] = n;
+  }
+  return comb;
+}
+
+std::vector<TComb> RandomCombs(std::mt19937& random, int count) {
+  std::vector<TComb> combs;
+  for (int i = 0; i < count; ++i) combs.push_back(RandomComb(random));
+  return combs;
+}
+
+TEST(PreparedMatching, AgreesWithMatchesForEveryRegisteredMethod) {
+  std::mt19937 random(2024);
+  StatsFixture archive(MakeDraws(RandomCombs(random, 80), 500));
+  const std::vector<TComb> combs = RandomCombs(random, 3000);
+  // The test combinations as draws: their values make selections that combinations do carry.
+  StatsFixture asDraws(MakeDraws(std::vector<TComb>(combs.begin(), combs.begin() + 300)));
+
+  for (int entry = 0; entry < archive.list.Count(); ++entry) {
+    const std::string code = archive.list.Items(entry).Code();
+    SCOPED_TRACE(code);
+    TStatDrawArray candidates = asDraws.Run(code).Items;
+    int matched = 0, unmatched = 0;
+    for (int round = 0; round < 6; ++round) {
+      const bool sorted = round % 2 == 1;
+      const bool exclude = round % 3 == 2;
+      const int last = round == 0 ? 79 : std::uniform_int_distribution<int>(0, 79)(random);
+      auto stat = archive.list.CreateStat(entry);
+
+      TStatDrawArray selected;
+      if (round > 0) {
+        for (const TStatDrawRec& e : CalculateStatistics(*stat, StatWindow(80, 79 - last, 30), sorted, nullptr,
+                                                         archive.list.Config.Weights).Items)
+          if (random() % 3 == 0) selected.push_back(e);
+        for (const TStatDrawRec& e : candidates)
+          if (random() % 4 == 0) selected.push_back(e);
+        TStatDrawRec junk;
+        junk.SetKey(static_cast<TStatKey>(random()) << 32 | random());
+        selected.push_back(junk);
+      }
+
+      stat->LoadDraws(-1, last, sorted);
+      auto prepared = stat->PrepareMatches(selected, exclude, sorted, last);
+      std::vector<TComb> expected;
+      for (const TComb& comb : combs) {
+        const bool plain = stat->Matches(comb, selected, exclude, sorted, last);
+        ASSERT_EQ(prepared->Matches(comb), plain) << CombToText(comb) << " round " << round;
+        (plain ? matched : unmatched)++;
+        if (plain != exclude) expected.push_back(comb);
+      }
+      std::vector<TComb> kept(combs.size());
+      kept.resize(prepared->Filter(combs, exclude, kept.data()));
+      EXPECT_EQ(kept, expected);
+
+      std::vector<TComb> inPlace = combs;
+      inPlace.resize(prepared->Filter(inPlace, exclude, inPlace.data()));
+      EXPECT_EQ(inPlace, expected);
+    }
+    if (code != "POE1") {  // the extra number never filters
+      EXPECT_GT(matched, 0);
+      EXPECT_GT(unmatched, 0);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kavrin

@@ -1,0 +1,48 @@
+#include "stats/stats_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace kavrin::test {
+
+TDrawsArray MakeDraws(const std::vector<TComb>& rows, int firstNumber) {
+  TDrawsArray draws;
+  for (const TComb& numbers : rows) {
+    TDrawRec draw;
+    draw.Number = firstNumber++;
+    draw.Numbers = numbers;
+    draws.push_back(draw);
+  }
+  return draws;
+}
+
+TComb Comb(int a, int b, int c, int d, int e) {
+  return {static_cast<uint8_t>(a), static_cast<uint8_t>(b), static_cast<uint8_t>(c), static_cast<uint8_t>(d),
+          static_cast<uint8_t>(e)};
+}
+
+StatsFixture::StatsFixture(TDrawsArray d) : draws(std::move(d)) {
+  list.SetDraws(draws);
+  list.BuildMethods();
+}
+
+std::unique_ptr<TCustomStat> StatsFixture::Create(const std::string& code) {
+  const int entry = list.FindCode(code);
+  EXPECT_GE(entry, 0) << code;
+  return list.CreateStat(entry);
+}
+
+TStatResult StatsFixture::Run(const std::string& code, int window, int offset, bool sorted) {
+  auto stat = Create(code);
+  return CalculateStatistics(*stat, StatWindow(static_cast<int>(draws.size()), offset, window), sorted, nullptr,
+                             list.Config.Weights);
+}
+
+TStatDrawRec ValueOf(const TStatDrawArray& items, TStatKey key) {
+  const int found = items.Find(key);
+  if (found >= 0) return items[found];
+  TStatDrawRec missing;
+  missing.Count = -1;
+  return missing;
+}
+
+}  // namespace kavrin::test
