@@ -1,4 +1,6 @@
 // The combination list: generation, list files, clipboard, look-ups, removals and undo.
+#include <algorithm>
+#include <memory>
 #include <optional>
 #include <span>
 
@@ -83,6 +85,68 @@ void TTemplateMain::CombsRemoveLastDraws(int lastDraws) {
   });
   CombsRefresh();
   SetOperationText("");
+}
+
+bool TTemplateMain::CombsFilter(TCustomStat& stat, const TStatDrawArray& selected, TFilterMode mode,
+                               const std::string& caption, const std::string& valuesText) {
+  if (selected.empty()) return true;
+  TBusy busy(*this);
+  SetOperationText("Фильтрация комбинаций...");
+  const bool ok = Guarded("", [&] {
+    const TCombList& source = Combs.CombsUndoList;
+    TCombList& list = Combs.CombsList;
+    if (source.Empty()) {
+      list.Clear();
+      return;
+    }
+    // The list is touched only once the test is ready, so a failure leaves it as it was.
+    const int last = std::max(0, Archive.Count() - 1 - DrawsOffset());
+    const bool exclude = mode == TFilterMode::Exclude;
+    stat.LoadDraws(-1, last, View.SortedDraws);
+    const std::unique_ptr<TPreparedMatch> test = stat.PrepareMatches(selected, exclude, View.SortedDraws, last);
+    list.Reserve(source.Count());
+    list.SetCount(static_cast<int32_t>(test->Filter(source.Combs(), exclude, list.Data())));
+    Combs.History.Append(caption, valuesText, list.Count(), HistoryIconOf(mode));
+  });
+  CombsRefresh();
+  SetOperationText("");
+  return ok;
+}
+
+void TTemplateMain::CombsFilterNumbers(TFilterMode mode, const std::string& caption,
+                                       const std::function<TSelectedNumbers()>& collect) {
+  TSelectedNumbers numbers;
+  // Collected before the undo copy: an empty selection must leave the undo state alone too.
+  if (!Guarded("", [&] { numbers = collect(); })) return;
+  TStatDrawArray selected;
+  for (const int32_t number : numbers.Numbers) {
+    // A number no combination holds must not wrap into one that some combination does.
+    TStatDrawRec rec;
+    rec.Key1 = static_cast<uint16_t>(number >= 1 && number <= NumberMax ? number : 0);
+    selected.push_back(rec);
+  }
+  const int entry = Stats.FindCode("NUMS");
+  std::unique_ptr<TCustomStat> stat;
+  if (!Guarded("", [&] { stat = Stats.CreateStat(entry); })) return;
+  if (CombsTakeUndoCopy(true)) CombsFilter(*stat, selected, mode, caption, numbers.ValuesText);
+}
+
+void TTemplateMain::StatFilterExecute(TFilterMode mode) {
+  const std::vector<TStatTableRow>& rows = StatPage.Table.Rows;
+  TStatDrawArray selected;
+  std::string values;
+  for (const int row : StatSelection) {
+    if (row < 0 || static_cast<size_t>(row) >= rows.size()) continue;
+    selected.push_back(rows[row].Rec);
+    if (!values.empty()) values += "; ";
+    values += rows[row].Cells[ColValue];
+  }
+  if (selected.empty()) return;
+  std::unique_ptr<TCustomStat> stat;
+  if (!Guarded("", [&] { stat = Stats.CreateSelected(StatPage.Kinds); })) return;
+  const TStatKindList& kinds = StatPage.Kinds;
+  const std::string caption = kinds.ItemIndex >= 0 ? kinds.Items.at(kinds.ItemIndex).Text : std::string();
+  if (CombsTakeUndoCopy(true)) CombsFilter(*stat, selected, mode, caption, values);
 }
 
 void TTemplateMain::CombsBufferStore(int drawsOffset, int excluded) {
@@ -233,6 +297,13 @@ void TTemplateMain::CombsInfoExecute() {
   view.Numbers = Combs.CombsList[row];
   view.MatrixCols = Config.MatrixCols;
   view.ChannelSize = Config.ChannelSize;
+  Guarded("", [&] {
+    for (int entry = 0; entry < Stats.Count(); ++entry) {
+      if (!Stats.IsVisible(entry) || !Stats.Items(entry).MethodClass->IsGraph()) continue;
+      const std::unique_ptr<TCustomStat> stat = Stats.CreateStat(entry);
+      view.Properties.push_back({stat->InstanceCaption(), std::to_string(StatCombinationValue(entry, view.Numbers))});
+    }
+  });
   host_.ShowDetails(view);
 }
 

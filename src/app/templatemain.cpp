@@ -159,7 +159,10 @@ void TTemplateMain::StatCalculate(bool force) {
   env.FullSetEnabled = View.PrefetchsEnabled;
   env.ShowTotalLine = View.ShowTotalLine;
   env.DataDir = dataDir_;
-  Guarded("", [&] { StatPage.Calculate(force, env); });
+  // Rows of an earlier table are no longer the rows shown.
+  Guarded("", [&] {
+    if (StatPage.Calculate(force, env)) StatSelection.clear();
+  });
 }
 
 void TTemplateMain::StatKindChange(int position) {

@@ -9,8 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "app/datadir.h"
 #include "app/uihost.h"
 #include "combs/combsstore.h"
+#include "combs/numberselection.h"
 #include "core/archive.h"
 #include "core/config.h"
 #include "core/format.h"
@@ -18,12 +20,14 @@
 #include "core/netconfig.h"
 #include "core/proxylist.h"
 #include "core/viewsettings.h"
+#include "stats/fullset.h"
 #include "stats/statlist.h"
 #include "stats/statpage.h"
 #include "stakes/rating.h"
 #include "stakes/ratingview.h"
 #include "stakes/regulars.h"
 #include "stakes/stakesfile.h"
+#include "systems/service.h"
 
 namespace kavrin {
 
@@ -103,6 +107,29 @@ class TTemplateMain {
   void StatKindChange(int position);
   // The value a graph entry gives for a combination valued as the draw after the analysis end.
   int32_t StatCombinationValue(int entry, const TComb& comb);
+  // Selected rows of the statistics table, in row order.
+  std::vector<int> StatSelection;
+
+  // ---- method list, favourites and full-set files (statscommands.cpp) ----
+  // Saves the favourites file, rebuilds the method list from the registration table (index
+  // ranges and formulas take the configuration's values), reads the favourites back and refills
+  // the kind lists.
+  void StatRebuildMethods(bool keepSelection);
+  // Builds the missing full-set files (those of `groups` rebuilt) when forced or when the
+  // comparison option is on; returns the entries whose files were written.
+  std::vector<int> FullSetEnsure(bool force, TStatGroupSet groups);
+  // OK of the configuration dialog and of the shredding formulas dialog with the edited values.
+  void ConfigConfirm(const TConfigData& edited);
+  void ShreddingConfirm(const TShreddingConfig& edited);
+  // "Использовать сравнение с полным набором комбинаций".
+  bool StatFullSetUpdate() const { return !Busy(); }
+  bool StatFullSetChecked() const { return View.PrefetchsEnabled; }
+  void StatFullSetExecute();
+  // "Избранные статистики" and "Все доступные статистики".
+  bool StatFavoritesUpdate() const { return !Busy(); }
+  void StatFavoritesExecute();
+  bool StatAllMethodsUpdate() const { return !Busy(); }
+  void StatAllMethodsExecute();
 
   // Selected rows of the archive list, as positions (0 = newest).
   std::vector<int> DrawsSelection;
@@ -145,6 +172,18 @@ class TTemplateMain {
   // Rebuilds the list from the undo copy without the combinations of the last N draws at the
   // analysis offset, and appends the history row "Последние тиражи".
   void CombsRemoveLastDraws(int lastDraws);
+  // Rebuilds the list from the undo copy (taken by the caller just before) with the combinations
+  // that carry one of `selected` (Include) or none of them (Exclude), as `stat` tests them at the
+  // analysis offset, and appends the history row. No selected value leaves the list as it is;
+  // an empty undo copy leaves the list empty and adds no row. False after a failure was shown
+  // (the list is then unchanged).
+  bool CombsFilter(TCustomStat& stat, const TStatDrawArray& selected, TFilterMode mode, const std::string& caption,
+                   const std::string& valuesText);
+  // The filter by numbers of the card, schema and weekday views: `collect` gives the selected
+  // numbers (its failure is shown and nothing changes), then the undo copy, then the filter by
+  // the draw numbers statistic; `caption` is the view's tab caption.
+  void CombsFilterNumbers(TFilterMode mode, const std::string& caption,
+                          const std::function<TSelectedNumbers()>& collect);
   void CombsBufferStore(int drawsOffset, int excluded);
   bool CombsBufferLoad(int drawsOffset, int excluded);
   void CombsBufferInvalidate() { Combs.BufferInvalidate(); }
@@ -181,6 +220,14 @@ class TTemplateMain {
   void CombsDelSelectedExecute();
   bool CombsUndoUpdate() const { return !Busy() && !Combs.CombsUndoList.Empty(); }
   void CombsUndoExecute();
+  // The filter by values: the selected rows of the statistics table, tested by the method chosen
+  // in the statistics kind list.
+  bool StatFilterUpdate() const { return !Busy() && !Combs.CombsList.Empty() && !StatSelection.empty(); }
+  bool StatFilter_IncludeUpdate() const { return StatFilterUpdate(); }
+  void StatFilter_IncludeExecute() { StatFilterExecute(TFilterMode::Include); }
+  bool StatFilter_ExcludeUpdate() const { return StatFilterUpdate(); }
+  void StatFilter_ExcludeExecute() { StatFilterExecute(TFilterMode::Exclude); }
+  void StatFilterExecute(TFilterMode mode);
 
   // ---- stakes: the stakes file, stake creation and logs (stakescommands.cpp) ----
   // Open from start-up to shut-down with an exclusive lock: the single-instance guard.
@@ -344,6 +391,117 @@ class TTemplateMain {
   // The proxy dialog's OK: false, after showing why, when the fields are refused; otherwise the
   // settings are taken and stored at once.
   bool EditProxyApply(const TProxyDialogFields& fields);
+
+  // ---- the maker's online services (onlinesystemscommands.cpp, scriptlibrarycommands.cpp,
+  //      selfupdatecommands.cpp) ----
+  // Who is asking, and where the two services are, as the configuration says.
+  TServiceIdentity ServiceIdentity() const;
+  TMakerService SystemsService() const;
+  TMakerService ScriptsService() const;
+
+  // The systems tab: catalog rows in the service's order, and the selected rows as indexes in
+  // the view's order (the first one is "the selected row").
+  std::vector<TSystemRow> SystemsRows;
+  std::vector<int> SystemsSelection;
+  // Reloads the catalog, keeping the selected system selected, and brings stale local copies
+  // up to date.
+  void SystemsRefresh();
+  // The system's combinations into its local file; false after the message.
+  bool SystemDownload(const tSystemInfo& info);
+  // Start-up: loads the catalog when the tab is shown.
+  void SystemsSetUp();
+  bool SystemsOnUpdate() const { return !Busy(); }
+  bool SystemsOnChecked() const { return View.SystemsEnabled; }
+  void SystemsOnExecute();
+  bool SystemsRefreshUpdate() const { return !Busy() && View.SystemsEnabled; }
+  void SystemsRefreshExecute() { SystemsRefresh(); }
+  bool SystemsDownloadUpdate() const { return SystemsRefreshUpdate() && !SystemsSelection.empty(); }
+  void SystemsDownloadExecute();
+  bool SystemsAddUpdate() const { return SystemsRefreshUpdate(); }
+  void SystemsAddExecute();
+  bool SystemsPropUpdate() const { return SystemsDownloadUpdate(); }
+  void SystemsPropExecute();
+  bool SystemsDelUpdate() const;
+  void SystemsDelExecute();
+
+  // The scenario catalog panel: rows in the service's order and the selected row (-1: none).
+  std::vector<tScriptInfo> ScriptsRows;
+  int ScriptsSelected = -1;
+  // The scenario being edited, as the scenario editor holds it; a catalog download replaces it
+  // and its working file.
+  std::vector<std::string> ScriptLines;
+  // Reloads the catalog with the stored filter, keeping the selected scenario selected.
+  void ScriptLibraryLoad();
+  // Another filter chosen in the drop-down: stored and the catalog reloaded.
+  void ScriptLibraryFilterChange(int index);
+  bool ScriptLibraryUpdate() const { return !Busy(); }
+  bool ScriptLibraryChecked() const { return View.ScriptLibraryOn; }
+  void ScriptLibraryExecute();
+  bool ScriptLibraryRefreshUpdate() const { return !Busy() && View.ScriptLibraryOn; }
+  void ScriptLibraryRefreshExecute() { ScriptLibraryLoad(); }
+  bool ScriptLibraryDownloadUpdate() const;
+  void ScriptLibraryDownloadExecute();
+  bool ScriptLibraryUploadUpdate() const { return ScriptLibraryRefreshUpdate() && !ScriptLines.empty(); }
+  void ScriptLibraryUploadExecute();
+  bool ScriptLibraryReplaceUpdate() const;
+  void ScriptLibraryReplaceExecute();
+  bool ScriptLibraryDeleteUpdate() const;
+  void ScriptLibraryDeleteExecute();
+  bool ScriptLibraryViewUpdate() const { return ScriptLibraryRefreshUpdate() && SelectedScript() != nullptr; }
+  void ScriptLibraryViewExecute();
+  bool ScriptLibraryRatesUpdate() const { return ScriptLibraryViewUpdate(); }
+  void ScriptLibraryRatesExecute();
+  // The rating commands: 1..5 rate (asking for a comment), 0 removes the user's rating, -1 hides
+  // the scenario ("Скрыть сценарий").
+  bool ScriptLibraryRateUpdate(int value) const;
+  bool ScriptLibraryRateChecked(int value) const;
+  void ScriptLibraryRateExecute(int value);
+  const tScriptInfo* SelectedScript() const;
+
+  // Self-update: the folder whose files an update replaces (the program's own), and the
+  // longest wait for a program an update runs.
+  std::string UpdateFolder = ProgramDir();
+  int UpdateProcessTimeoutMs = 60000;
+  // A TSelfUpdateResult; 1 means the program must restart.
+  int SelfUpdateCheck(const std::string& source, bool silent);
+  // Start-up: the silent check when automatic updates are on.
+  int SelfUpdateAtStart();
+  bool CheckUpdateUpdate() const { return !Busy(); }
+  int CheckUpdateExecute() { return SelfUpdateCheck(Network.UpdateSource, false); }
+  bool AutoSelfUpdateUpdate() const { return !Busy(); }
+  bool AutoSelfUpdateChecked() const { return View.AutoUpdates; }
+  void AutoSelfUpdateExecute();
+
+  // ---- scenario run: prediction and test (scenariorun.cpp) ----
+  // The scenario tab's status bar as a run leaves it: "Цикл: %d", "Строка: %d", "Ставок: %d" and
+  // the text panel. The window shows it whenever the run lets it process its events.
+  struct TScriptStatusBar {
+    std::string Cycle, Line, Stakes, Text;
+  };
+  struct TScriptRunState {
+    bool Running = false;
+    // Set by ScriptStop, by the stake mode STOP and by any failure; every loop of a run ends on it.
+    bool StopRequested = false;
+    int Cycle = 0;  // 1 for a prediction, 1..N in a test, 0 when idle
+    TScenarioStakes Stakes;  // the run's stake context and counter
+    TScriptStatusBar Status;
+    // The first stakes-file record the last run may have written (0 once it emptied the file).
+    int64_t FirstRecord = 0;
+  };
+  TScriptRunState ScriptRunState;
+  bool ScriptRunUpdate() const;
+  // Prediction: the scenario once, for the draw after the analysis offset.
+  void ScriptRunExecute();
+  bool ScriptTestUpdate() const { return ScriptRunUpdate(); }
+  // Asks for the number of tests, then ScriptTestRun.
+  void ScriptTestExecute();
+  // Test: the scenario at the offsets tests, tests - 1, ..., 1 (at most the archive's draws - 1),
+  // then back to the offset it had unless a stop ended it.
+  void ScriptTestRun(int tests);
+  bool ScriptStopUpdate() const { return ScriptRunState.Running && !ScriptRunState.StopRequested; }
+  void ScriptStopExecute();
+  // Progress of a run: cycle, line (0 outside a line), stakes and the text, then the window's events.
+  void ScriptStatus(int line, const std::string& text);
 
  protected:
   THttpClient http_;  // its cookies last for the whole run

@@ -1,14 +1,21 @@
 #pragma once
 // The user as the application object sees it. The desktop window, the console of kavrin-cli and
 // the scripted host of the tests implement it, so every message and question is testable.
+#include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "combs/combdetails.h"
 #include "combs/generate.h"
 #include "core/drawlist.h"
+#include "online/scriptview.h"
+#include "online/updatecheck.h"
 #include "stakes/graphdata.h"
 #include "stakes/regulars.h"
 #include "stakes/stakedialogs.h"
+#include "stats/favoritesmanager.h"
+#include "systems/systemcatalog.h"
 
 namespace kavrin {
 
@@ -55,6 +62,8 @@ class UiHost {
   virtual bool EditGenerate(TGenerateDialogFields& fields) = 0;
   // The detail view "Подробная информация".
   virtual void ShowDetails(const TDetailsView& view) = 0;
+  // The favourites manager dialog; true when the user confirmed it (the caller then applies it).
+  virtual bool EditFavorites(TFavoritesManager& manager) = 0;
 
   // The stake dialogs. Each returns only fields its validation accepts (a refused OK shows the
   // message and keeps the dialog open), or false when cancelled. The stake dialog (caption
@@ -68,6 +77,23 @@ class UiHost {
   virtual bool EditRegular(TRegularDialogFields& fields, int selected, const TTableStakesArray& existing) = 0;
   // A graph window, shown modally.
   virtual void ShowGraph(const TGraphData& graph) = 0;
+
+  // ---- the maker's online services; a host without these windows cancels them ----
+  // The system dialog (caption SystemDialogCaption). Editable: OK normalises the combinations
+  // and returns only fields that ValidateSystemDialog accepts (a refusal shows its message and
+  // keeps the dialog open). Read-only: only "Закрыть окно", and false.
+  virtual bool EditSystem(TSystemDialogFields& fields, bool editable) { return false; }
+  // The scenario properties dialog (caption ScriptPropertiesCaption). Editable: OK returns only
+  // fields that `validate` accepts (a refusal shows its message and keeps the dialog open).
+  // Read-only: OK hidden, and false.
+  using TScriptDialogCheck = std::function<std::optional<TScriptDialogError>(const tScriptData&)>;
+  virtual bool EditScriptProperties(tScriptData& fields, bool editable, const TScriptDialogCheck& validate) {
+    return false;
+  }
+  // The ratings window "Оценки пользователей", shown modally.
+  virtual void ShowScriptRates(const std::vector<TScriptRate>& rates) {}
+  // The update question window "Найдена новая версия программы"; true for "Установить".
+  virtual bool AskInstallUpdate(const TUpdateOffer& offer) { return false; }
 };
 
 }  // namespace kavrin

@@ -15,6 +15,8 @@
 #include "core/cp1251.h"
 #include "core/errors.h"
 #include "core/format.h"
+#include "scenarios/scenariofile.h"
+#include "stats/fullset.h"
 #include "stats/stattable.h"
 
 namespace kavrin {
@@ -180,6 +182,17 @@ int MethodEntry(Context& c, const std::string& code) {
   return entry;
 }
 
+// The statistics table of the entry as the statistics tab computes it, with every method listed.
+void CalculateStatTable(TTemplateMain& main, int entry, int window, int offset, bool fullSet) {
+  main.Stats.EnableAll();  // in memory only: the favourites file is not written
+  main.Stats.FillKindLists(main.StatPage.Kinds, main.GraphKinds, false);
+  main.StatPage.Kinds.SelectEntry(entry);
+  main.StatPage.WindowLength = window;
+  main.View.PrefetchsEnabled = fullSet;
+  main.SetDrawsOffset(offset);
+  main.StatCalculate(false);
+}
+
 void MethodsList(Context& c) {
   NoPositionals(c.args);
   PrintRow(c.out, std::array<std::string, 5>{"#", "Code", "Group", "Flags", "Caption"});
@@ -202,17 +215,42 @@ void StatsTable(Context& c) {
   const int entry = MethodEntry(c, OnePositional(c.args, "a statistic method code"));
   const TSortArgument order = sort ? SortArgument(*sort, StatTableCaptions()) : TSortArgument{ColCount, false};
 
-  TTemplateMain& main = c.main;
-  main.Stats.EnableAll();  // in memory only: the favourites file is not written
-  main.Stats.FillKindLists(main.StatPage.Kinds, main.GraphKinds, false);
-  main.StatPage.Kinds.SelectEntry(entry);
-  main.StatPage.WindowLength = *window;
-  main.View.PrefetchsEnabled = fullSet;
-  main.SetDrawsOffset(offset);
-  main.StatCalculate(false);
-  main.StatPage.Table.SetSort(order.Column, order.Descending);
+  CalculateStatTable(c.main, entry, *window, offset, fullSet);
+  c.main.StatPage.Table.SetSort(order.Column, order.Descending);
   PrintRow(c.out, StatTableCaptions());
-  for (const TStatTableRow& row : main.StatPage.Table.Rows) PrintRow(c.out, row.Cells);
+  for (const TStatTableRow& row : c.main.StatPage.Table.Rows) PrintRow(c.out, row.Cells);
+}
+
+// The combination list of the file narrowed as the statistics tab would: the rows whose value
+// text is one of the --value texts are selected and the filter keeps (or removes) their
+// combinations.
+void CombsFilterCommand(Context& c) {
+  auto inFile = c.args.TakeOption("--in");
+  if (!inFile) throw CliUsageError("combs filter needs --in FILE");
+  auto window = c.args.TakeInt("--window", 1, INT_MAX);
+  if (!window) throw CliUsageError("combs filter needs --window N");
+  const std::vector<std::string> values = c.args.TakeRepeated("--value");
+  if (values.empty()) throw CliUsageError("combs filter needs at least one --value TEXT");
+  const bool exclude = c.args.TakeFlag("--exclude");
+  const int offset = c.args.TakeInt("--offset", 0, c.main.Archive.MaxOffset()).value_or(0);
+  auto outFile = c.args.TakeOption("--out");
+  const int entry = MethodEntry(c, OnePositional(c.args, "a statistic method code"));
+
+  TTemplateMain& main = c.main;
+  CalculateStatTable(main, entry, *window, offset, false);
+  const std::vector<TStatTableRow>& rows = main.StatPage.Table.Rows;
+  for (const std::string& value : values)
+    if (std::none_of(rows.begin(), rows.end(), [&](const TStatTableRow& row) { return row.Cells[ColValue] == value; }))
+      throw CliUsageError("the table of " + main.Stats.Items(entry).Code() + " has no row with the value " + value);
+  main.StatSelection.clear();
+  for (int row = 0; row < static_cast<int>(rows.size()); ++row)
+    if (std::find(values.begin(), values.end(), rows[row].Cells[ColValue]) != values.end())
+      main.StatSelection.push_back(row);
+  main.Combs.ReserveFullSet();
+  if (!main.CombsOpenFile(*inFile)) return;
+  main.StatFilterExecute(exclude ? TFilterMode::Exclude : TFilterMode::Include);
+  if (outFile && !main.CombsSaveFile(*outFile)) return;
+  c.out << main.Combs.CombsList.Count() << "\n";
 }
 
 void StatValue(Context& c) {
@@ -238,6 +276,81 @@ void StatValue(Context& c) {
   c.out << c.main.StatCombinationValue(entry, comb) << "\n";
 }
 
+// Creates the missing full-set comparison files (with --force rebuilds them) of every method with
+// a norm, or of the codes given, whatever the comparison option; one line per file written.
+void FullSetBuild(Context& c) {
+  const bool force = c.args.TakeFlag("--force");
+  std::vector<int> entries;
+  for (const std::string& code : c.args.Positionals()) {
+    const int entry = MethodEntry(c, code);
+    if (!c.main.Stats.Items(entry).MethodClass->HasNorm()) throw CliUsageError(code + " has no full-set file");
+    entries.push_back(entry);
+  }
+  TTemplateMain& main = c.main;
+  // The console shows the status texts; a progress count adds nothing to them.
+  TFullSetHost host;
+  host.Status = [&](const std::string& text) { main.SetOperationText(text); };
+  host.Error = [&](const std::string& text) { main.Host().ShowError(text); };
+  const TFullSetContext context(main.Stats, main.DataDir(), main.View.PrefetchsEnabled, host);
+  for (int entry : EnsureFullSetFiles(context, true, force ? AllStatGroups : 0, entries))
+    c.out << FullSetFilePath(main.DataDir(), main.Stats.Items(entry).Code()) << "\n";
+}
+
+// ---- scenarios ----
+
+// The scenario of a .lsc file, run in memory: the scenario being edited and its working file stay
+// as they are.
+bool LoadScenarioArgument(Context& c, const std::string& path) {
+  try {
+    c.main.ScriptLines = ReadScenarioFile(path);
+  } catch (const std::exception& e) {
+    c.main.Host().ShowError(Format("Ошибка чтения файла \"%s\"!\r\r%s", {path, e.what()}));
+    return false;
+  }
+  if (c.main.ScriptLines.empty()) {
+    c.main.Host().ShowError(Format("Файл \"%s\" не содержит строк сценария!", {path}));
+    return false;
+  }
+  if (c.main.Archive.Count() == 0) {
+    c.main.Host().ShowError("Архив тиражей пуст!");
+    return false;
+  }
+  c.main.Combs.ReserveFullSet();
+  return true;
+}
+
+// Prediction; prints the stakes the run made (separators left out).
+void ScenarioRun(Context& c) {
+  const std::optional<int> offset = c.args.TakeInt("--offset", 0, c.main.Archive.MaxOffset());
+  const std::string path = OnePositional(c.args, "the scenario file (.lsc)");
+  if (!LoadScenarioArgument(c, path)) return;
+  if (offset) c.main.SetDrawsOffset(*offset);
+  c.main.ScriptRunExecute();
+  PrintRow(c.out, StakesTableCaptions());
+  if (!c.main.Stakes.IsOpen()) return;
+  c.main.Stakes.ForEach(c.main.ScriptRunState.FirstRecord, [&](int64_t, const TStakeData& stake) {
+    if (stake.DrawNumber > 0) PrintRow(c.out, StakesTableRow(stake));
+    return true;
+  });
+}
+
+// Backtest over the last N draws; prints the rating rows that the run's checked stakes changed or
+// created, in the rating's order.
+void ScenarioTest(Context& c) {
+  const std::optional<int> tests = c.args.TakeInt("--tests", 1, std::max(1, c.main.Archive.Count() - 1));
+  if (!tests) throw CliUsageError("scenario test needs --tests N (1 to the number of draws - 1)");
+  const std::string path = OnePositional(c.args, "the scenario file (.lsc)");
+  if (!LoadScenarioArgument(c, path)) return;
+  std::map<std::string, TRatingData> before;
+  for (const TRatingData& row : c.main.Ratings) before.emplace(row.Key, row);
+  c.main.ScriptTestRun(*tests);
+  PrintRow(c.out, RatingsCaptions());
+  for (int row = 0; row < static_cast<int>(c.main.Ratings.size()); ++row) {
+    auto old = before.find(c.main.Ratings[row].Key);
+    if (old == before.end() || !(old->second == c.main.Ratings[row])) PrintRow(c.out, c.main.RatingsRowText(row));
+  }
+}
+
 using Handler = std::function<void(Context&)>;
 
 const std::map<std::string, Handler>& Commands() {
@@ -248,19 +361,24 @@ const std::map<std::string, Handler>& Commands() {
       {"draws export", DrawsExport},
       {"draws download", DrawsDownload},
       {"combs generate", CombsGenerateCommand},
+      {"combs filter", CombsFilterCommand},
       {"stakes list", StakesList},
       {"stakes check", StakesCheckCommand},
       {"rating", RatingCommand},
       {"methods", MethodsList},
       {"stats", StatsTable},
       {"value", StatValue},
+      {"fullset build", FullSetBuild},
+      {"scenario run", ScenarioRun},
+      {"scenario test", ScenarioTest},
   };
   return commands;
 }
 
 constexpr char Usage[] =
     "usage: kavrin-cli [--data-dir DIR] [--sorted] [--decimal-separator C] [--yes|--no] [--quiet] COMMAND [ARGS]\n"
-    "commands: draws list|add|import|export|download, combs generate, stakes list|check, rating, methods, stats, value\n";
+    "commands: draws list|add|import|export|download, combs generate|filter, stakes list|check, rating, methods, stats, value, fullset build,\n"
+    "          scenario run|test\n";
 
 }  // namespace
 

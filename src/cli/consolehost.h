@@ -34,6 +34,7 @@ class ConsoleHost : public UiHost {
   void SetClipboardText(const std::string&) override {}
   bool EditGenerate(TGenerateDialogFields&) override { return false; }
   void ShowDetails(const TDetailsView&) override {}
+  bool EditFavorites(TFavoritesManager&) override { return false; }
   bool EditStake(TStakeDialogFields&) override { return false; }
   bool EditMultiStake(TStakeDialogFields&) override { return false; }
   bool ChooseStakeCondition(int&, int&) override { return false; }

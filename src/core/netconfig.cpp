@@ -18,6 +18,11 @@ int Positive(const TIniFile& ini, const char* key, int def) {
 void LoadNetworkConfig(const TIniFile& ini, TNetworkConfig& config) {
   config.ArchiveSite = NonEmpty(ini, "ArchiveSite", config.ArchiveSite);
   config.ProxyListSite = NonEmpty(ini, "ProxyListSite", config.ProxyListSite);
+  config.SystemsSite = NonEmpty(ini, "SystemsSite", config.SystemsSite);
+  config.ScriptsSite = NonEmpty(ini, "ScriptsSite", config.ScriptsSite);
+  config.UpdateSource = NonEmpty(ini, "UpdateSource", config.UpdateSource);
+  config.UserName = NonEmpty(ini, "UserName", config.UserName);
+  config.UserMail = NonEmpty(ini, "UserMail", config.UserMail);
   config.Http.ConnectTimeoutMs = Positive(ini, "ConnectTimeout", config.Http.ConnectTimeoutMs);
   config.Http.ReadTimeoutMs = Positive(ini, "ReadTimeout", config.Http.ReadTimeoutMs);
   config.Http.VerifyCertificates = ini.ReadBool(NetworkSection, "VerifyCertificates", config.Http.VerifyCertificates);

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/fileio.h"
+#include "core/format.h"
 #include "stats/statlist.h"
 
 namespace kavrin {

@@ -6,9 +6,9 @@
 // virtual, so the registry holds one TStatClass per concrete class.
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 
-#include "core/format.h"
 #include "core/game.h"
 #include "stats/prepared.h"
 #include "stats/statrec.h"
@@ -117,6 +117,11 @@ class TCustomStat {
   virtual void LoadDraws(int index, int secondIndex, bool sorted);
   // Merges the values of a bare combination (no period tracking); nothing unless the method has "N".
   virtual void AddCombination(const TComb& comb, TStatDrawArray& items);
+  // AddCombination of each combination in turn; a method that values many combinations at once
+  // more cheaply than one by one does so here (the full-set files pass the full set in blocks).
+  virtual void AddCombinations(std::span<const TComb> combs, TStatDrawArray& items) {
+    for (const TComb& comb : combs) AddCombination(comb, items);
+  }
   // Loads draw `index` against `lastIndex` and fills Current for it (LastDraw, PrevDraw, Depth =
   // lastIndex - index + 1, Count 1); methods then merge their values with period tracking.
   virtual void AddDraw(int index, int lastIndex, TLastValueArray& lastValues, TStatWork& work,

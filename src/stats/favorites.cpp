@@ -1,5 +1,9 @@
-// The favourites of the registry: the favourites string and the favourites file.
+// The favourites of the registry: the favourites string, the favourites file and the rebuild
+// that carries them across.
+#include "stats/favorites.h"
+
 #include <algorithm>
+#include <map>
 
 #include "core/format.h"
 #include "core/inifile.h"
@@ -103,6 +107,33 @@ bool TStatList::SaveFilterList(const std::string& fileName, bool withFavorites, 
     error = Format("Ошибка сохранения списка фильтров!\r\r%s", {e.what()});
     return false;
   }
+}
+
+bool RebuildStatMethods(TStatList& stats, const std::string& favoritesFile, std::string& error) {
+  const bool saved = stats.SaveFilterList(favoritesFile, true, false, error);
+  // Carried in memory rather than read back, so that a file that could not be written loses
+  // nothing of what the user chose.
+  const std::string favorites = stats.FavoritesText();
+  const bool ordered = stats.Ordered, showGroupName = stats.ShowGroupName, showMethodFlags = stats.ShowMethodFlags;
+  std::map<std::string, std::string> captions;
+  for (int i = 0; i < stats.Count(); ++i)
+    if (!stats.Items(i).UserCaption.empty()) captions[stats.Items(i).Code()] = stats.Items(i).UserCaption;
+
+  stats.BuildMethods();
+  stats.ApplyFavorites(favorites);
+  stats.Ordered = ordered;
+  stats.ShowGroupName = showGroupName;
+  stats.ShowMethodFlags = showMethodFlags;
+  for (int i = 0; i < stats.Count(); ++i) {
+    auto caption = captions.find(stats.Items(i).Code());
+    if (caption != captions.end()) stats.Items(i).UserCaption = Trim(caption->second);
+  }
+  return saved;
+}
+
+bool ResetFavorites(TStatList& stats, const std::string& favoritesFile, std::string& error) {
+  stats.EnableAll();
+  return RebuildStatMethods(stats, favoritesFile, error);
 }
 
 }  // namespace kavrin

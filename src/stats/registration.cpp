@@ -1,8 +1,16 @@
 #include "stats/registration.h"
 
+#include "stats/methods/channels.h"
+#include "stats/methods/charnumbers.h"
 #include "stats/methods/diffs.h"
+#include "stats/methods/matrix.h"
 #include "stats/methods/numbers.h"
+#include "stats/methods/numbertuples.h"
+#include "stats/methods/sequences.h"
+#include "stats/methods/series.h"
+#include "stats/methods/shredding.h"
 #include "stats/methods/sums.h"
+#include "stats/methods/transitions.h"
 
 namespace kavrin {
 
@@ -12,6 +20,15 @@ const TStatRegistrationTable& StatRegistrationTable() {
     RegisterNumberMethods(t);
     RegisterSumMethods(t);
     RegisterDifferenceMethods(t);
+    RegisterChannelMethods(t);
+    RegisterMatrixMethods(t);
+    RegisterSegmentMethods(t);
+    RegisterNumberTupleMethods(t);
+    RegisterSequenceMethods(t);
+    RegisterSeriesMethods(t);
+    RegisterTransitionMethods(t);
+    RegisterCharNumberMethods(t);
+    RegisterShreddingMethods(t);
     return t;
   }();
   return table;

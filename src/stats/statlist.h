@@ -9,7 +9,6 @@
 #include "core/config.h"
 #include "core/money.h"
 #include "stats/customstat.h"
-#include "stats/registration.h"
 
 namespace kavrin {
 

@@ -1,7 +1,5 @@
 #include "stats/statpage.h"
 
-#include "core/format.h"
-
 namespace kavrin {
 
 bool TStatPage::Calculate(bool force, const TStatEnvironment& env) {
@@ -24,17 +22,17 @@ bool TStatPage::Calculate(bool force, const TStatEnvironment& env) {
 
   std::unique_ptr<TCustomStat> stat = registry_.CreateSelected(Kinds);
   Window = StatWindow(static_cast<int>(draws.size()), env.Offset, WindowLength);
-  std::optional<TFullSetData> fullSet;
-  if (env.FullSetEnabled && stat->Class().HasNorm()) {
-    const std::string path = FullSetFilePath(env.DataDir, stat->Class().Code(stat->Index));
-    try {
-      fullSet = ReadFullSetFile(path);
-    } catch (const std::exception& e) {
-      if (ShowError)
-        ShowError(Format("Ошибка открытия файла данных для полного набора вариантов!\r\rИмя файла: %s\r\r%s",
-                         {path, e.what()}));
-    }
-  }
+  // A missing comparison file is built, with its own status text, before the table is filled.
+  bool building = false;
+  TFullSetHost host;
+  host.Status = [&](const std::string& text) {
+    building = true;
+    Status(text);
+  };
+  host.Error = ShowError;
+  const std::optional<TFullSetData> fullSet =
+      OpenFullSetFile(TFullSetContext(registry_, env.DataDir, env.FullSetEnabled, host), stamp.Kind);
+  if (building) Status("Анализ тиражей и расчет статистики...");
   const TStatResult result =
       CalculateStatistics(*stat, Window, env.Sorted, fullSet ? &*fullSet : nullptr, registry_.Config.Weights);
   FullSetUsed = result.FullSetUsed;

@@ -295,5 +295,117 @@ TEST_F(CombsCommands, InfoShowsTheFirstSelectedCombination) {
   EXPECT_EQ(host.detailViews[0].MatrixCols, 7);
 }
 
+// The statistics table of NUMS over draws 1..12 and a list of the 56 combinations of 1..8.
+class CombsFilters : public CombsCommands {
+ protected:
+  CombsFilters() {
+    AddDraws(12);
+    main.InitStatistics();
+    main.StatPage.Kinds.SelectEntry(main.Stats.FindCode("NUMS"));
+    main.StatPage.WindowLength = 10;
+    main.StatCalculate(true);
+    main.CombsGenerate({2, "1,2,3,4,5,6,7,8"}, true);
+  }
+  // Selects the table rows of the values, in row order; returns their values text.
+  std::string SelectValues(const std::vector<std::string>& values) {
+    std::string text;
+    main.StatSelection.clear();
+    const auto& rows = main.StatPage.Table.Rows;
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+      if (std::find(values.begin(), values.end(), rows[row].Cells[ColValue]) == values.end()) continue;
+      main.StatSelection.push_back(row);
+      text += (text.empty() ? "" : "; ") + rows[row].Cells[ColValue];
+    }
+    return text;
+  }
+  static bool Has(const TComb& comb, int number) { return std::count(comb.begin(), comb.end(), number) > 0; }
+};
+
+TEST_F(CombsFilters, KeepOrRemoveTheSelectedValuesThenUndo) {
+  ASSERT_EQ(main.Combs.CombsList.Count(), 56);
+  EXPECT_FALSE(main.StatFilter_IncludeUpdate());
+  const std::string values = SelectValues({"7", "8"});
+  ASSERT_EQ(main.StatSelection.size(), 2u);
+  ASSERT_TRUE(main.StatFilter_IncludeUpdate());
+  const std::string caption = main.StatPage.Kinds.Items[main.StatPage.Kinds.ItemIndex].Text;
+
+  main.StatFilter_IncludeExecute();
+  const std::vector<TComb> kept = List();
+  ASSERT_EQ(kept.size(), 50u);  // all but the C(6, 5) without 7 and 8
+  EXPECT_TRUE(std::all_of(kept.begin(), kept.end(), [](const TComb& c) { return Has(c, 7) || Has(c, 8); }));
+  EXPECT_EQ(kept.front(), (TComb{1, 2, 3, 4, 7}));  // the list keeps its order
+  EXPECT_EQ(kept.back(), (TComb{4, 5, 6, 7, 8}));
+  EXPECT_EQ(main.Combs.History.Rows(), (std::vector<THistoryRow>{{caption, values, 50, THistoryIcon::Include}}));
+  EXPECT_TRUE(StatusShown("6:Фильтрация комбинаций..."));
+  EXPECT_EQ(main.StatusText(PanelCombs), "Комбинаций: 50");
+  EXPECT_EQ(main.StatusText(PanelOperation), "");
+
+  // Undo brings the list back and takes the row away; a second undo is not offered.
+  main.CombsUndoExecute();
+  EXPECT_EQ(main.Combs.CombsList.Count(), 56);
+  EXPECT_TRUE(main.Combs.History.Rows().empty());
+  EXPECT_FALSE(main.CombsUndoUpdate());
+
+  main.StatFilter_ExcludeExecute();
+  const std::vector<TComb> left = List();
+  ASSERT_EQ(left.size(), 6u);
+  EXPECT_TRUE(std::none_of(left.begin(), left.end(), [](const TComb& c) { return Has(c, 7) || Has(c, 8); }));
+  EXPECT_EQ(main.Combs.History.Rows().back().Icon, THistoryIcon::Exclude);
+  EXPECT_TRUE(host.Errors().empty());
+}
+
+TEST_F(CombsFilters, NoValueOrAnEmptyUndoCopy) {
+  std::unique_ptr<TCustomStat> nums = main.Stats.CreateStat(main.Stats.FindCode("NUMS"));
+  TStatDrawArray seven;
+  TStatDrawRec rec;
+  rec.Key1 = 7;
+  seven.push_back(rec);
+
+  // No selected value (a scenario may ask for that): the list stays, no row.
+  ASSERT_TRUE(main.CombsTakeUndoCopy(false));
+  EXPECT_TRUE(main.CombsFilter(*nums, TStatDrawArray(), TFilterMode::Include, "x", ""));
+  EXPECT_EQ(main.Combs.CombsList.Count(), 56);
+  EXPECT_TRUE(main.Combs.History.Rows().empty());
+
+  // An empty undo copy empties the list and adds no row.
+  main.Combs.CombsUndoList.Clear();
+  EXPECT_TRUE(main.CombsFilter(*nums, seven, TFilterMode::Include, "x", "7"));
+  EXPECT_EQ(main.Combs.CombsList.Count(), 0);
+  EXPECT_TRUE(main.Combs.History.Rows().empty());
+  SelectValues({"7"});
+  EXPECT_FALSE(main.StatFilter_IncludeUpdate());  // the list is empty
+}
+
+TEST_F(CombsFilters, ByNumbersOfTheCardSchemaAndWeekdayViews) {
+  // "[12], 7" gives 12 and 7; only 7 lies in the list's numbers.
+  main.CombsFilterNumbers(TFilterMode::Include, "Схема", [] { return SchemaSelectionNumbers({{"[12], 7", ""}}); });
+  EXPECT_EQ(main.Combs.CombsList.Count(), 35);  // C(7, 4)
+  EXPECT_EQ(main.Combs.History.Rows(), (std::vector<THistoryRow>{{"Схема", "12; 7", 35, THistoryIcon::Include}}));
+
+  main.CombsFilterNumbers(TFilterMode::Exclude, "Неделя", [] { return WeekSelectionNumbers({1, 2}); });
+  EXPECT_EQ(main.Combs.CombsList.Count(), 5);  // 7 with four of 3..6 and 8
+  EXPECT_EQ(main.Combs.History.Rows().back(), (THistoryRow{"Неделя", "1; 2", 5, THistoryIcon::Exclude}));
+
+  // Only empty cells: the message, and neither the list nor the undo state changes.
+  main.CombsFilterNumbers(TFilterMode::Include, "Карта", [] { return CardSelectionNumbers({{"", ""}}); });
+  EXPECT_EQ(host.Errors(), std::vector<std::string>{EmptySelectionMessage});
+  EXPECT_EQ(main.Combs.CombsList.Count(), 5);
+  EXPECT_EQ(main.Combs.CombsUndoList.Count(), 35);
+  EXPECT_EQ(main.Combs.History.Rows().size(), 2u);
+}
+
+TEST_F(CombsFilters, InfoListsTheListedGraphMethods) {
+  main.CombsSelection.Select(0, 0);  // 1 2 3 4 5
+  main.Stats.ApplyFavorites("NUMS,SUMS,EVEN");
+  main.CombsInfoExecute();
+  ASSERT_EQ(host.detailViews.size(), 1u);
+  const std::vector<TDetailsProperty>& properties = host.detailViews[0].Properties;
+  std::vector<std::string> captions;
+  for (const TDetailsProperty& p : properties) captions.push_back(p.Caption);
+  // Only the graph methods among the favourites, in registry order.
+  ASSERT_EQ(properties.size(), 2u) << testing::PrintToString(captions);
+  EXPECT_EQ(properties[1], (TDetailsProperty{"Сумма тиража: все значения", "15"}));
+}
+
 }  // namespace
 }  // namespace kavrin

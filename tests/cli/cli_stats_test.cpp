@@ -52,16 +52,18 @@ TEST_F(CliStats, MethodsListsTheRegistry) {
   CliRun run = Cli({"methods"});
   ASSERT_EQ(run.status, 0) << run.err;
   auto lines = Lines(run.out);
-  ASSERT_EQ(lines.size(), 33u);
+  ASSERT_EQ(lines.size(), 219u);
   EXPECT_EQ(lines[0], "#\tCode\tGroup\tFlags\tCaption");
   EXPECT_EQ(lines[1], "0\tNUMS\tnum\tN\tЧисла тиража");
   EXPECT_EQ(lines[10], "9\tSUM1\tsum\tNG\tСумма тиража: диапазон 1 (1/3)");
-  EXPECT_EQ(lines[32], "31\tPOE1\tnum\tG\tExtra (Bonus, Star...) - число (!без фильтра!)");
+  EXPECT_EQ(lines[24], "23\tCHAN\tgrp\tN\tКаналы");
+  EXPECT_EQ(lines[112], "111\tPOE1\tnum\tG\tExtra (Bonus, Star...) - число (!без фильтра!)");
+  EXPECT_EQ(lines[218], "217\tSHR3\tshr\tSNG\tМетод шинковки 3: (n1+n2)/(n3+n4+n5)");
 
   // Captions the user gave in the favourites file are the ones listed.
   test::WriteBytes(dir.File(FavoritesFileName), Utf8ToCp1251("[FILTERS]\r\nFavorites=DIGS\r\n[STRINGS_RUS]\r\nDIGS=Мои цифры\r\n"));
   lines = Lines(Cli({"methods"}).out);
-  ASSERT_EQ(lines.size(), 33u);
+  ASSERT_EQ(lines.size(), 219u);
   EXPECT_EQ(lines[2], "1\tDIGS\tnum\tN\tМои цифры");
 }
 
@@ -115,6 +117,25 @@ TEST_F(CliStats, BadArguments) {
       EXPECT_EQ(run.err, c.message);
     }
   }
+}
+
+TEST_F(CliStats, CombsFilterKeepsOrRemovesTheCombinationsOfTheSelectedValues) {
+  ASSERT_EQ(Cli({"combs", "generate", "--out", dir.File("full.lcv")}).out, "2118760\n");
+  // Every combination with a 7 or an 8: C(50, 5) - C(48, 5).
+  CliRun kept = Cli({"combs", "filter", "--in", dir.File("full.lcv"), "NUMS", "--window", "10", "--value", "7",
+                     "--value", "8", "--out", dir.File("kept.lcv")});
+  ASSERT_EQ(kept.status, 0) << kept.err;
+  EXPECT_EQ(kept.out, "406456\n");
+  CliRun removed = Cli({"combs", "filter", "--in", dir.File("kept.lcv"), "NUMS", "--window", "10", "--value", "8",
+                        "--exclude"});
+  EXPECT_EQ(removed.out, "194580\n");  // those with a 7 and no 8: C(48, 4)
+
+  // A value the table does not show, a missing input and an unreadable list.
+  EXPECT_EQ(Cli({"combs", "filter", "--in", dir.File("full.lcv"), "NUMS", "--window", "10", "--value", "51"}).status, 2);
+  EXPECT_EQ(Cli({"combs", "filter", "NUMS", "--window", "10", "--value", "7"}).status, 2);
+  CliRun missing = Cli({"combs", "filter", "--in", dir.File("none.lcv"), "NUMS", "--window", "10", "--value", "7"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.out, "");
 }
 
 }  // namespace

@@ -52,6 +52,8 @@ TEST(PreparedMatching, AgreesWithMatchesForEveryRegisteredMethod) {
           if (random() % 3 == 0) selected.push_back(e);
         for (const TStatDrawRec& e : candidates)
           if (random() % 4 == 0) selected.push_back(e);
+        // At least one value the test combinations carry, whenever they carry any.
+        if (!candidates.empty()) selected.push_back(candidates[random() % candidates.size()]);
         TStatDrawRec junk;
         junk.SetKey(static_cast<TStatKey>(random()) << 32 | random());
         selected.push_back(junk);
@@ -75,7 +77,11 @@ TEST(PreparedMatching, AgreesWithMatchesForEveryRegisteredMethod) {
       EXPECT_EQ(inPlace, expected);
     }
     if (code != "POE1") {  // the extra number never filters
-      EXPECT_GT(matched, 0);
+      // Tables that stay empty on random draws (the three-draw transitions, the pauses of the only
+      // segment) offer no value to select; prepared_items_test gives those made-up ones.
+      if (!candidates.empty()) {
+        EXPECT_GT(matched, 0);
+      }
       EXPECT_GT(unmatched, 0);
     }
   }

@@ -19,10 +19,25 @@ std::vector<std::string> Codes(const TStatList& list) {
 
 TEST(StatList, BuildsEntriesInRegistrationOrder) {
   StatsFixture f;
+  // Every method with the default configuration (5 matrix columns, 10 rows, channels of 5).
   const std::vector<std::string> expected = {
-      "NUMS", "DIGS", "EVEN", "EVNV", "SMAL", "SMLV", "PRIM", "PRMV", "SUMS", "SUM1", "SUM2", "SUM3", "SUMC",
-      "SUMV", "SUMT", "SUME", "SUMP", "S2T3", "DIFA", "DIFM", "DIFD", "DIFO", "DIFK", "KDS2", "KDS3", "KDS4",
-      "POS1", "POS2", "POS3", "POS4", "POS5", "POE1"};
+      "NUMS", "DIGS", "EVEN", "EVNV", "SMAL", "SMLV", "PRIM", "PRMV", "SUMS", "SUM1", "SUM2", "SUM3", "SUMC", "SUMV",
+      "SUMT", "SUME", "SUMP", "S2T3", "DIFA", "DIFM", "DIFD", "DIFO", "DIFK", "CHAN", "CHNV", "CHNC", "COLS", "ROWS",
+      "COLV", "ROWV", "COLN", "ROWN", "COLM", "ROWM", "COLA", "ROWA", "COLC", "ROWC", "SGMS", "SGMV", "SGMC", "SEQL",
+      "SEQS", "LENS", "RPV2", "RPV3", "PRL2", "PRV2O1", "PRV2O2", "PRV2O3", "PRV+1", "PRV-1", "PRV+2", "PRV-2",
+      "RPC2", "RPC3", "PRB2", "RPO1", "PRC2O2", "PRC2O3", "PRC+1", "PRC-1", "PRC+2", "PRC-2", "KNM2", "KNM3", "KNM4",
+      "KNS2", "KNS3", "KNS4", "KNP21", "KNP22", "KNP23", "KNP24", "KNP31", "KNP32", "KNP33", "KNP41", "KNP42",
+      "KDS2", "KDS3", "KDS4", "KCM2", "KCM3", "KCM4", "KCS2", "KCS3", "KCS4", "KFM2", "KFM3", "KFM4", "KFS2", "KFS3",
+      "KFS4", "KRM2", "KRM3", "KRM4", "KRS2", "KRS3", "KRS4", "KGM2", "KGM3", "KGM4", "KGS2", "KGS3", "KGS4", "POS1",
+      "POS2", "POS3", "POS4", "POS5", "POE1", "CHN1", "CHN2", "CHN3", "CHN4", "CHN5", "CHN6", "CHN7", "CHN8", "CHN9",
+      "CHN10", "COL1", "COL2", "COL3", "COL4", "COL5", "ROW1", "ROW2", "ROW3", "ROW4", "ROW5", "ROW6", "ROW7",
+      "ROW8", "ROW9", "ROW10", "SGM1", "GRPV", "GRPP", "GRCV", "GRCP", "GRSV", "GRSP", "PRDV", "PRDC", "PRDG",
+      "SDV2", "SDP2", "SDN1", "SDN2", "SDN3", "SDN4", "SDN5", "SDP3", "SDM1", "SDM2", "SDM3", "SDM4", "SDM5", "SCV2",
+      "SCP2", "SCN1", "SCN2", "SCN3", "SCN4", "SCN5", "SCP3", "SCM1", "SCM2", "SCM3", "SCM4", "SCM5", "SC2C1",
+      "SC2C2", "SC2C3", "SC2C4", "SC2C5", "SC2C6", "SC2C7", "SC2C8", "SC2C9", "SC2C10", "SC3C1", "SC3C2", "SC3C3",
+      "SC3C4", "SC3C5", "SC3C6", "SC3C7", "SC3C8", "SC3C9", "SC3C10", "SDA2", "SDG2", "SDZ2", "SDC2", "SSV2", "SSP2",
+      "SSN1", "SSN2", "SSN3", "SSN4", "SSN5", "SSP3", "SSM1", "SSM2", "SSM3", "SSM4", "SSM5", "SS2C1", "SS3C1",
+      "HCN1", "HCN2", "HCN3", "SHR1", "SHR2", "SHR3"};
   EXPECT_EQ(Codes(f.list), expected);
   EXPECT_EQ(f.list.Items(f.list.FindCode("pos3")).Index, 3);
   EXPECT_EQ(f.list.FindCode("NOPE"), -1);

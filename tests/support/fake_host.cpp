@@ -51,6 +51,13 @@ bool FakeHost::GetClipboardText(std::string& text) {
   return true;
 }
 
+bool FakeHost::EditFavorites(TFavoritesManager& manager) {
+  if (favoritesEdits.empty()) return false;
+  auto edit = std::move(favoritesEdits.front());
+  favoritesEdits.pop_front();
+  return edit(manager);
+}
+
 bool FakeHost::EditGenerate(TGenerateDialogFields& fields) {
   generatePrefills.push_back(fields);
   if (generateInputs.empty()) return false;

@@ -3,6 +3,7 @@
 // filled by the test. An unscripted question takes its default button; an unscripted chooser,
 // input box or dialog is cancelled.
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +31,8 @@ class FakeHost : public UiHost {
   std::deque<TGenerateDialogFields> generateInputs;     // what the user sets in the generation dialog
   std::vector<TGenerateDialogFields> generatePrefills;  // how the generation dialog opened
   std::vector<TDetailsView> detailViews;
+  // What the user does in the favourites manager, in turn; true confirms it.
+  std::deque<std::function<bool(TFavoritesManager&)>> favoritesEdits;
   std::deque<int> numberInputs;  // what the user types into number input boxes
   // What the user types into the stake dialogs, in turn, and how they opened.
   std::deque<TStakeDialogFields> stakeInputs, multiStakeInputs;
@@ -63,6 +66,7 @@ class FakeHost : public UiHost {
   void SetClipboardText(const std::string& text) override { clipboard = text; }
   bool EditGenerate(TGenerateDialogFields& fields) override;
   void ShowDetails(const TDetailsView& view) override { detailViews.push_back(view); }
+  bool EditFavorites(TFavoritesManager& manager) override;
   bool EditStake(TStakeDialogFields& fields) override;
   bool EditMultiStake(TStakeDialogFields& fields) override;
   bool ChooseStakeCondition(int& mode, int& threshold) override;

@@ -69,6 +69,51 @@ void ServeProxies(const std::string& folder, const httplib::Request& req, httpli
   res.set_content(ProxyListHtml(rows), "text/html; charset=utf-8");
 }
 
+// The fields of a URL-encoded form in the order sent.
+std::vector<std::pair<std::string, std::string>> FormFields(const std::string& body) {
+  std::vector<std::pair<std::string, std::string>> fields;
+  size_t start = 0;
+  while (start < body.size()) {
+    size_t end = body.find('&', start);
+    if (end == std::string::npos) end = body.size();
+    const std::string pair = body.substr(start, end - start);
+    const size_t equals = pair.find('=');
+    fields.emplace_back(httplib::detail::decode_url(pair.substr(0, equals), true),
+                        equals == std::string::npos ? std::string()
+                                                    : httplib::detail::decode_url(pair.substr(equals + 1), true));
+    start = end + 1;
+  }
+  return fields;
+}
+
+void ServeFile(const std::string& folder, const std::string& path, httplib::Response& res) {
+  const std::string file = JoinPath(folder, path.substr(1));
+  if (path.find("..") != std::string::npos || !FileExists(file)) {
+    res.status = 404;
+    return;
+  }
+  res.set_content(ReadFileBytes(file), "application/octet-stream");
+}
+
+void ServeService(const std::string& folder, const std::string& path, const Request& request, httplib::Response& res) {
+  const std::string prefix = "/scripts/";
+  const std::string name = path.substr(prefix.size(), path.size() - prefix.size() - 4);  // without ".php"
+  std::vector<std::string> replies;
+  for (const auto& [field, value] : request.Fields)
+    if ((field == "sys_id" || field == "scr_id") && !value.empty() &&
+        value.find_first_not_of("-0123456789") == std::string::npos)
+      replies.push_back(name + "-" + value + ".xml");
+  replies.push_back(name + ".xml");
+  for (const std::string& reply : replies) {
+    const std::string file = JoinPath(JoinPath(folder, "service"), reply);
+    if (FileExists(file)) {
+      res.set_content(ReadFileBytes(file), "text/xml; charset=utf-8");
+      return;
+    }
+  }
+  res.status = 404;
+}
+
 }  // namespace
 
 LocalServer::LocalServer() : server_(std::make_unique<httplib::Server>()) {}
@@ -94,26 +139,36 @@ void LocalServer::Wait() {
 void LocalServer::Stop() { server_->stop(); }
 
 WebStandIn::WebStandIn(std::string folder, int port) : folder_(std::move(folder)) {
-  server_.Http().Get(R"(.*)", [this](const httplib::Request& req, httplib::Response& res) {
-    Request logged;
-    logged.Target = req.target;
-    logged.ViaProxy = req.target.rfind("http://", 0) == 0;
-    logged.ProxyAuthorization = req.get_header_value("Proxy-Authorization");
-    {
-      std::lock_guard<std::mutex> lock(mutex_);
-      requests_.push_back(logged);
-    }
-    const std::string path = OriginPath(req.path, logged.ViaProxy);
-    try {
-      if (path == "/5x50/archive") ServeArchive(folder_, req, res);
-      else if (path == "/proxies") ServeProxies(folder_, req, res);
-      else res.status = 404;
-    } catch (const std::exception& e) {
-      res.status = 500;
-      res.set_content(e.what(), "text/plain; charset=utf-8");
-    }
-  });
+  server_.Http().Get(R"(.*)", [this](const httplib::Request& req, httplib::Response& res) { Serve("GET", req, res); });
+  server_.Http().Post(R"(.*)", [this](const httplib::Request& req, httplib::Response& res) { Serve("POST", req, res); });
   server_.Start(port);
+}
+
+void WebStandIn::Serve(const std::string& method, const httplib::Request& req, httplib::Response& res) {
+  Request logged;
+  logged.Method = method;
+  logged.Target = req.target;
+  logged.ViaProxy = req.target.rfind("http://", 0) == 0;
+  logged.ProxyAuthorization = req.get_header_value("Proxy-Authorization");
+  if (method == "POST") logged.Fields = FormFields(req.body);
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    requests_.push_back(logged);
+  }
+  const std::string path = OriginPath(req.path, logged.ViaProxy);
+  try {
+    if (BeforeServe) BeforeServe(logged);
+    if (method == "POST" && path.rfind("/scripts/", 0) == 0 && path.size() > 13 && path.ends_with(".php"))
+      ServeService(folder_, path, logged, res);
+    else if (method == "POST") res.status = 404;
+    else if (path == "/5x50/archive") ServeArchive(folder_, req, res);
+    else if (path == "/proxies") ServeProxies(folder_, req, res);
+    else if (path.rfind("/files/", 0) == 0) ServeFile(folder_, path, res);
+    else res.status = 404;
+  } catch (const std::exception& e) {
+    res.status = 500;
+    res.set_content(e.what(), "text/plain; charset=utf-8");
+  }
 }
 
 std::vector<Request> WebStandIn::Requests() const {

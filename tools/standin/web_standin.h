@@ -7,9 +7,15 @@
 //       (the program's draw CSV form) numbered F..L, newest first; 404 without either
 //   /proxies?protocol=..&offset=N                     the proxy-list service: 15 rows from row
 //       N of "proxies.txt" (one "host:port" a line)
+//   /files/PATH                                       the maker's files (update description,
+//       description texts, packages): the file "files/PATH"; 404 without it
+//   POST /scripts/NAME.php                            the maker's systems and scenario services:
+//       the reply "service/NAME-ID.xml" for a request about the system or scenario ID (its
+//       "sys_id" or "scr_id" field), else "service/NAME.xml"; 404 without either
 //
 // A request in the absolute form of a request to a proxy ("GET http://host/path") is answered
 // the same way, so the stand-in also serves as an HTTP proxy in front of itself.
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -20,6 +26,8 @@
 
 namespace httplib {
 class Server;
+struct Request;
+struct Response;
 }
 
 namespace kavrin::standin {
@@ -49,9 +57,12 @@ class LocalServer {
 };
 
 struct Request {
+  std::string Method;              // "GET" or "POST"
   std::string Target;              // as received: "/path?query", or "http://host/path?query"
   bool ViaProxy = false;           // the absolute form
   std::string ProxyAuthorization;  // the header, when sent
+  // The fields of a posted form, decoded, in the order sent.
+  std::vector<std::pair<std::string, std::string>> Fields;
 };
 
 class WebStandIn {
@@ -65,10 +76,15 @@ class WebStandIn {
   int Port() const { return server_.Port(); }
   std::string Address() const { return server_.Address(); }
   std::vector<Request> Requests() const;
+  // Runs on the server's thread before each request is answered, for a test that changes the
+  // files between requests. Set it before the requests start.
+  std::function<void(const Request&)> BeforeServe;
   void Wait() { server_.Wait(); }
   void Stop() { server_.Stop(); }
 
  private:
+  void Serve(const std::string& method, const httplib::Request& req, httplib::Response& res);
+
   std::string folder_;
   mutable std::mutex mutex_;
   std::vector<Request> requests_;

@@ -1,0 +1,115 @@
+// The channel, matrix, segment and number-tuple methods over the full set of 2,118,760
+// combinations: their prepared filters, with a fifth of the rows of their table over 1,000 draws
+// selected, and the distribution a full-set file holds.
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+#include "stats/fullset.h"
+#include "stats/statcalc.h"
+#include "stats/statlist.h"
+
+namespace kavrin {
+namespace {
+
+// The made-up archive of bench_stats: 1,000 draws in drawn order, seed 1000.
+const TDrawsArray& Archive() {
+  static const TDrawsArray draws = [] {
+    std::mt19937 random(1000);
+    TDrawsArray d;
+    for (int i = 0; i < 1000; ++i) {
+      TDrawRec draw;
+      draw.Number = i + 1;
+      int filled = 0;
+      while (filled < DrawSize) {
+        auto n = static_cast<uint8_t>(random() % NumberMax + 1);
+        if (!CombContains(draw.Numbers, n)) draw.Numbers[filled++] = n;
+      }
+      draw.Extra = static_cast<uint8_t>(random() % ExtraMax + 1);
+      d.push_back(draw);
+    }
+    return d;
+  }();
+  return draws;
+}
+
+TStatList& Registry() {
+  static TStatList list;
+  static const bool built = [] {
+    list.SetDraws(Archive());
+    list.BuildMethods();
+    return true;
+  }();
+  static_cast<void>(built);
+  return list;
+}
+
+const TCombsArray& FullSet() {
+  static const TCombsArray combs = [] {
+    TCombsArray all;
+    all.reserve(FullSetSize);
+    for (uint8_t a = 1; a <= NumberMax; ++a)
+      for (uint8_t b = a + 1; b <= NumberMax; ++b)
+        for (uint8_t c = b + 1; c <= NumberMax; ++c)
+          for (uint8_t d = c + 1; d <= NumberMax; ++d)
+            for (uint8_t e = d + 1; e <= NumberMax; ++e) all.push_back({a, b, c, d, e});
+    return all;
+  }();
+  return combs;
+}
+
+// Every fifth row of the method's table over the whole archive.
+TStatDrawArray Selection(int entry) {
+  auto stat = Registry().CreateStat(entry);
+  const TStatWindow window = StatWindow(static_cast<int>(Archive().size()), 0, 1000);
+  const TStatResult result = CalculateStatistics(*stat, window, false, nullptr, Registry().Config.Weights);
+  TStatDrawArray selected;
+  for (size_t i = 0; i < result.Items.size(); i += 5) selected.push_back(result.Items[i]);
+  return selected;
+}
+
+void BM_PreparedFilterFullSet(benchmark::State& state, int entry) {
+  TStatList& list = Registry();
+  const TCombsArray& all = FullSet();
+  const TStatDrawArray selected = Selection(entry);
+  TCombsArray out(all.size());
+  const int last = static_cast<int>(Archive().size()) - 1;
+  size_t kept = 0;
+  for (auto _ : state) {
+    auto stat = list.CreateStat(entry);
+    stat->LoadDraws(-1, last, false);
+    auto prepared = stat->PrepareMatches(selected, false, false, last);
+    kept = prepared->Filter(all, false, out.data());
+    benchmark::DoNotOptimize(out.data());
+  }
+  state.counters["selected"] = static_cast<double>(selected.size());
+  state.counters["kept"] = static_cast<double>(kept);
+}
+
+void BM_ComputeFullSet(benchmark::State& state, int entry) {
+  for (auto _ : state) {
+    auto stat = Registry().CreateStat(entry);
+    benchmark::DoNotOptimize(ComputeFullSet(*stat).Records.size());
+  }
+}
+
+const bool registered = [] {
+  TStatList& list = Registry();
+  for (int entry = 0; entry < list.Count(); ++entry) {
+    const TStatClass& c = *list.Items(entry).MethodClass;
+    const std::string code = list.Items(entry).Code();
+    if ((c.GroupIndex() >= 3 && c.GroupIndex() <= 5) || code.rfind("KN", 0) == 0)
+      benchmark::RegisterBenchmark(("BM_PreparedFilterFullSet/" + code).c_str(), BM_PreparedFilterFullSet, entry)
+          ->Unit(benchmark::kMillisecond);
+  }
+  for (int entry = 0; entry < list.Count(); ++entry) {
+    const TStatClass& c = *list.Items(entry).MethodClass;
+    if (c.GroupIndex() >= 3 && c.GroupIndex() <= 5 && c.HasNorm())
+      benchmark::RegisterBenchmark(("BM_ComputeFullSet/" + list.Items(entry).Code()).c_str(), BM_ComputeFullSet, entry)
+          ->Unit(benchmark::kMillisecond);
+  }
+  return true;
+}();
+
+}  // namespace
+}  // namespace kavrin

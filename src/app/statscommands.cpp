@@ -1,0 +1,71 @@
+// The method list and its favourites, the settings dialogs whose values the methods read, and the
+// full-set comparison files that depend on both.
+#include "app/templatemain.h"
+#include "stats/favoritesmanager.h"
+
+namespace kavrin {
+
+void TTemplateMain::StatRebuildMethods(bool keepSelection) {
+  // The save carries the favourites and user captions across the rebuild.
+  const std::string favorites = DataPath(FavoritesFileName);
+  std::string error;
+  if (!Stats.SaveFilterList(favorites, true, false, error)) host_.ShowError(error);
+  Stats.BuildMethods();
+  Stats.EnableAll();
+  if (!Stats.LoadFilterList(favorites, true, error)) host_.ShowError(error);
+  Stats.FillKindLists(StatPage.Kinds, GraphKinds, keepSelection);
+  StatPage.ResetStaleness();
+}
+
+std::vector<int> TTemplateMain::FullSetEnsure(bool force, TStatGroupSet groups) {
+  TBusy busy(*this);
+  TFullSetHost fullSetHost;
+  fullSetHost.Status = [&](const std::string& text) { SetOperationText(text); };
+  fullSetHost.Error = [&](const std::string& text) { host_.ShowError(text); };
+  fullSetHost.ProgressStart = [&](const std::string& text, int steps) { host_.ProgressStart(text, steps); };
+  fullSetHost.ProgressStep = [&](int step) { host_.ProgressStep(step); };
+  fullSetHost.ProgressEnd = [&] { host_.ProgressEnd(); };
+  fullSetHost.ProcessEvents = [&] { host_.ProcessEvents(); };
+  const TFullSetContext context(Stats, dataDir_, View.PrefetchsEnabled, fullSetHost);
+  std::vector<int> built;
+  Guarded("", [&] { built = EnsureFullSetFiles(context, force, groups); });
+  return built;
+}
+
+void TTemplateMain::ConfigConfirm(const TConfigData& edited) {
+  const TStatGroupSet changed = ConfigChangeMask(Config, edited);
+  Config = edited;
+  SaveMainConfig();
+  StatRebuildMethods(true);
+  FullSetEnsure(false, changed);
+  RefreshViews(true);
+}
+
+void TTemplateMain::ShreddingConfirm(const TShreddingConfig& edited) {
+  Shredding = edited;
+  SaveShreddingConfig();
+  FullSetEnsure(false, ShreddingStatGroups);
+  StatRebuildMethods(true);
+}
+
+void TTemplateMain::StatFullSetExecute() {
+  View.PrefetchsEnabled = !View.PrefetchsEnabled;
+  StoreViewSetting("PrefetchsEnabled");
+  if (View.PrefetchsEnabled) FullSetEnsure(false, 0);
+  if (StatRefreshUpdate()) StatCalculate(true);
+}
+
+void TTemplateMain::StatFavoritesExecute() {
+  TFavoritesManager manager(Stats);
+  if (!host_.EditFavorites(manager)) return;
+  manager.Confirm();
+  StatRebuildMethods(false);
+}
+
+void TTemplateMain::StatAllMethodsExecute() {
+  if (!host_.Ask("Вы действительно хотите сбросить список избранных фильтров?", "Подтверждение", false)) return;
+  Stats.EnableAll();
+  StatRebuildMethods(false);
+}
+
+}  // namespace kavrin

@@ -1,0 +1,85 @@
+// kavrin-cli fullset build, and the statistics table with the full-set comparison.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/cli.h"
+#include "core/archive.h"
+#include "core/fileio.h"
+#include "stats/fullset.h"
+#include "support/temp_dir.h"
+
+namespace kavrin {
+namespace {
+
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+// Draws 1..12: i, i + 10, i + 20, i + 30 and 50, so that half of them hold one even number and
+// half five.
+class CliFullSet : public ::testing::Test {
+ protected:
+  CliFullSet() {
+    TDrawArchive archive(dir.File(ArchiveFileName));
+    for (int i = 1; i <= 12; ++i) {
+      TDrawRec draw;
+      draw.Number = i;
+      draw.Numbers = {static_cast<uint8_t>(i), static_cast<uint8_t>(i + 10), static_cast<uint8_t>(i + 20),
+                      static_cast<uint8_t>(i + 30), 50};
+      archive.Append(draw);
+    }
+    archive.Save();
+  }
+  CliRun Cli(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--data-dir", dir.Path(), "--quiet"});
+    std::ostringstream out, err;
+    int status = RunCli(args, out, err);
+    return {status, out.str(), err.str()};
+  }
+  std::string Path(const std::string& code) const { return FullSetFilePath(dir.Path(), code); }
+  test::TempDir dir;
+};
+
+TEST_F(CliFullSet, BuildsMissingFilesAndRebuildsWhenForced) {
+  CliRun run = Cli({"fullset", "build", "EVEN", "nums"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, Path("NUMS") + "\n" + Path("EVEN") + "\n");
+  EXPECT_TRUE(FileExists(Path("NUMS")));
+
+  run = Cli({"fullset", "build", "EVEN", "NUMS"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "");
+
+  run = Cli({"fullset", "build", "EVEN", "--force"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, Path("EVEN") + "\n");
+
+  EXPECT_EQ(Cli({"fullset", "build", "SUMC"}).err, "error: SUMC has no full-set file\n");
+  EXPECT_EQ(Cli({"fullset", "build", "SUMC"}).status, 2);
+  EXPECT_EQ(Cli({"fullset", "build", "NOPE"}).status, 2);
+}
+
+TEST_F(CliFullSet, StatsWithTheComparisonBuildsTheFileAndShowsNorms) {
+  CliRun run = Cli({"stats", "EVEN", "--window", "12", "--fullset"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(FileExists(Path("EVEN")));
+  // Six draws of each kind: scale 6 / 690000, so one even number (316250 combinations) expects 3.
+  std::istringstream lines(run.out);
+  bool found = false;
+  for (std::string line; std::getline(lines, line);) {
+    std::vector<std::string> cells;
+    std::istringstream row(line);
+    for (std::string cell; std::getline(row, cell, '\t');) cells.push_back(cell);
+    if (cells.at(0) != "1:4") continue;
+    EXPECT_EQ(std::vector<std::string>(cells.begin(), cells.begin() + 6),
+              (std::vector<std::string>{"1:4", "6", "50.00000", "3", "3", "100.00000"}));
+    found = true;
+  }
+  EXPECT_TRUE(found) << run.out;
+}
+
+}  // namespace
+}  // namespace kavrin
