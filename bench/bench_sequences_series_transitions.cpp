@@ -3,59 +3,16 @@
 // over the full set of 2,118,760 combinations.
 #include <benchmark/benchmark.h>
 
-#include <random>
-
+#include "bench_data.h"
 #include "stats/statcalc.h"
 #include "stats/statlist.h"
 
 namespace kavrin {
 namespace {
 
-// A fixed made-up archive of 1,000 draws in drawn order (the one of bench_stats).
-const TDrawsArray& Archive() {
-  static const TDrawsArray draws = [] {
-    std::mt19937 random(1000);
-    TDrawsArray d;
-    for (int i = 0; i < 1000; ++i) {
-      TDrawRec draw;
-      draw.Number = i + 1;
-      int filled = 0;
-      while (filled < DrawSize) {
-        auto n = static_cast<uint8_t>(random() % NumberMax + 1);
-        if (!CombContains(draw.Numbers, n)) draw.Numbers[filled++] = n;
-      }
-      draw.Extra = static_cast<uint8_t>(random() % ExtraMax + 1);
-      d.push_back(draw);
-    }
-    return d;
-  }();
-  return draws;
-}
-
-TStatList& Registry() {
-  static TStatList list;
-  static const bool built = [] {
-    list.SetDraws(Archive());
-    list.BuildMethods();
-    return true;
-  }();
-  static_cast<void>(built);
-  return list;
-}
-
-const TCombsArray& FullSet() {
-  static const TCombsArray combs = [] {
-    TCombsArray all;
-    all.reserve(FullSetSize);
-    for (uint8_t a = 1; a <= NumberMax; ++a)
-      for (uint8_t b = a + 1; b <= NumberMax; ++b)
-        for (uint8_t c = b + 1; c <= NumberMax; ++c)
-          for (uint8_t d = c + 1; d <= NumberMax; ++d)
-            for (uint8_t e = d + 1; e <= NumberMax; ++e) all.push_back({a, b, c, d, e});
-    return all;
-  }();
-  return combs;
-}
+using bench::Archive;
+using bench::FullSet;
+using bench::Registry;
 
 const TStatWindow& Window() {
   static const TStatWindow window = StatWindow(static_cast<int>(Archive().size()), 0, 1000);

@@ -3,9 +3,9 @@
 // the computation of one method's full-set distribution.
 #include <benchmark/benchmark.h>
 
-#include <random>
 #include <vector>
 
+#include "bench_data.h"
 #include "stats/fullset.h"
 #include "stats/methods/shredding.h"
 #include "stats/statlist.h"
@@ -13,50 +13,13 @@
 namespace kavrin {
 namespace {
 
-// A fixed made-up archive of 100 draws in drawn order.
+// A fixed made-up archive of 100 draws in drawn order, without extra numbers.
 const TDrawsArray& Archive() {
-  static const TDrawsArray draws = [] {
-    std::mt19937 random(100);
-    TDrawsArray d;
-    for (int i = 0; i < 100; ++i) {
-      TDrawRec draw;
-      draw.Number = i + 1;
-      int filled = 0;
-      while (filled < DrawSize) {
-        auto n = static_cast<uint8_t>(random() % NumberMax + 1);
-        if (!CombContains(draw.Numbers, n)) draw.Numbers[filled++] = n;
-      }
-      d.push_back(draw);
-    }
-    return d;
-  }();
+  static const TDrawsArray draws = bench::MadeUpDraws(100, 100, false);
   return draws;
 }
-
-TStatList& Registry() {
-  static TStatList list;
-  static const bool built = [] {
-    list.SetDraws(Archive());
-    list.BuildMethods();
-    return true;
-  }();
-  static_cast<void>(built);
-  return list;
-}
-
-const TCombsArray& FullSet() {
-  static const TCombsArray combs = [] {
-    TCombsArray all;
-    all.reserve(FullSetSize);
-    for (uint8_t a = 1; a <= NumberMax; ++a)
-      for (uint8_t b = a + 1; b <= NumberMax; ++b)
-        for (uint8_t c = b + 1; c <= NumberMax; ++c)
-          for (uint8_t d = c + 1; d <= NumberMax; ++d)
-            for (uint8_t e = d + 1; e <= NumberMax; ++e) all.push_back({a, b, c, d, e});
-    return all;
-  }();
-  return combs;
-}
+TStatList& Registry() { return bench::Registry(Archive()); }
+using bench::FullSet;
 
 // The filter of the statistics tab with SHR1 and the default formula: ten values of the table
 // selected, the full set filtered into a list with room for all of it.

@@ -95,9 +95,7 @@ void TTemplateMain::ScriptLibraryDownloadExecute() {
     const std::string text = ScriptGetText(ScriptsService(), row->Id);
     // An empty answer must not wipe out the scenario being edited.
     if (text.empty()) throw KavrinError("Сервер не передал текст сценария.");
-    const std::vector<std::string> lines = TextLines(text);
-    SaveScenarioFile(DataPath(ScriptWorkingFileName), lines);
-    ScriptLines = lines;
+    ScriptReplaceAll(ScenarioTextLines(text));
   });
   SetOperationText("");
 }

@@ -1,15 +1,10 @@
 // The stakes file as the application uses it, stake creation, the stake logs and the commands
 // of the stakes tab.
-#include <cerrno>
-#include <cstring>
 #include <random>
-
-#include <unistd.h>
 
 #include "app/templatemain.h"
 #include "core/cp1251.h"
 #include "core/fileio.h"
-#include "stakes/filemask.h"
 #include "stakes/stakelog.h"
 
 namespace kavrin {
@@ -343,33 +338,6 @@ void TTemplateMain::StakesCheckLineExecute() {
   StoreViewSetting("StakesCheckOnLine");
 }
 
-void TTemplateMain::LogStakesDeleteExecute() {
-  const std::vector<std::string> names = FindFiles(DataDir(), StakeLogMask);
-  if (names.empty()) {
-    host_.ShowInfo("Файлы журналов не найдены!");
-    return;
-  }
-  size_t deleted = 0;
-  std::string details;
-  {
-    TBusy busy(*this);
-    SetOperationText("Поиск файлов журналов...");
-    for (const std::string& name : names) {
-      if (::unlink(DataPath(name).c_str()) == 0) {
-        ++deleted;
-        details += "\r" + name;
-      } else {
-        details += "\r" + name + ": " + std::strerror(errno);
-      }
-    }
-    SetOperationText("");
-  }
-  const std::string text =
-      Format("Удалено файлов журналов: %d из %d.", {deleted, names.size()}) + "\r" + details;
-  if (deleted == names.size())
-    host_.ShowInfo(text);
-  else
-    host_.ShowWarning(text, "Предупреждение");
-}
+void TTemplateMain::LogStakesDeleteExecute() { LogFilesDelete(StakeLogMask); }
 
 }  // namespace kavrin

@@ -20,6 +20,8 @@
 #include "core/netconfig.h"
 #include "core/proxylist.h"
 #include "core/viewsettings.h"
+#include "scenarios/runlog.h"
+#include "scenarios/scenariofile.h"
 #include "stats/fullset.h"
 #include "stats/statlist.h"
 #include "stats/statpage.h"
@@ -427,9 +429,6 @@ class TTemplateMain {
   // The scenario catalog panel: rows in the service's order and the selected row (-1: none).
   std::vector<tScriptInfo> ScriptsRows;
   int ScriptsSelected = -1;
-  // The scenario being edited, as the scenario editor holds it; a catalog download replaces it
-  // and its working file.
-  std::vector<std::string> ScriptLines;
   // Reloads the catalog with the stored filter, keeping the selected scenario selected.
   void ScriptLibraryLoad();
   // Another filter chosen in the drop-down: stored and the catalog reloaded.
@@ -471,6 +470,80 @@ class TTemplateMain {
   bool AutoSelfUpdateUpdate() const { return !Busy(); }
   bool AutoSelfUpdateChecked() const { return View.AutoUpdates; }
   void AutoSelfUpdateExecute();
+
+  // ---- scenario: lines, files, editing, run log (scenariocommands.cpp) ----
+  // The scenario's lines, an empty one being a separator. Read it freely; change it only through
+  // the operations below, which keep the working file in step with every change.
+  TScenarioLines ScriptLines;
+  // Selected rows of the scenario view, ascending.
+  std::vector<int> ScriptSelection;
+  // The scenario tab's first status panel, "Строк: %d".
+  std::string ScriptLinesStatus;
+  // Appends a line, saves; returns its index.
+  int ScriptAppendLine(const std::string& text);
+  // Both throw KavrinError "Запись со индексом %d в файле данных не найдена!" for an index
+  // outside the scenario; the replacement is saved.
+  void ScriptReplaceLine(int index, const std::string& text);
+  std::string ScriptGetLine(int index) const;
+  // Reads a scenario file into the scenario (appended after a separator, or replacing it);
+  // false after the read failure was shown, the scenario unchanged. Does not save.
+  bool ScriptLoadFile(const std::string& path, bool append);
+  // Writes the scenario; false after the failure was shown.
+  bool ScriptSaveFile(const std::string& path);
+  // Start-up: the working file, when it exists.
+  void ScriptAutoLoad();
+  bool ScriptAutoSave();
+  // Replaces the whole scenario, writing the working file first: a failed write (thrown as
+  // KavrinError) changes nothing.
+  void ScriptReplaceAll(const TScenarioLines& lines);
+  void ScriptRefreshView();
+  // The cells of a view row: comment, options, filters 1 to 7 normalised; empty for a separator
+  // or a row the scenario does not have.
+  std::array<std::string, 9> ScriptRowText(int row) const;
+
+  bool ScriptOpenUpdate() const { return !Busy(); }
+  void ScriptOpenExecute();
+  bool ScriptSaveUpdate() const { return !Busy() && !ScriptLines.empty(); }
+  void ScriptSaveExecute();
+  bool ScriptAddUpdate() const { return !Busy(); }
+  void ScriptAddExecute();
+  bool ScriptEmptyUpdate() const { return !Busy() && !ScriptLines.empty(); }
+  void ScriptEmptyExecute();
+  bool ScriptLoadUpdate() const { return !Busy(); }
+  void ScriptLoadExecute();
+  bool ScriptCloneUpdate() const;
+  void ScriptCloneExecute();
+  bool ScriptEditUpdate() const { return ScriptCloneUpdate(); }
+  void ScriptEditExecute();
+  bool ScriptDelUpdate() const { return !Busy() && !ScriptSelection.empty(); }
+  void ScriptDelExecute();
+  bool ScriptClrUpdate() const { return !Busy() && !ScriptLines.empty(); }
+  void ScriptClrExecute();
+  bool ScriptUpUpdate() const;
+  void ScriptUpExecute();
+  bool ScriptDownUpdate() const;
+  void ScriptDownExecute();
+  // Selected rating rows become scenario lines.
+  bool RatingsToScriptUpdate() const { return !Busy() && !RatingsSelection.empty(); }
+  void RatingsToScriptExecute();
+
+  // The run log, on while View.ScriptLogEnabled.
+  TScriptLog ScriptLog;
+  bool LogToggleUpdate() const { return !Busy() && !ScriptRunState.Running; }
+  bool LogToggleChecked() const { return View.ScriptLogEnabled; }
+  void LogToggleExecute();
+  bool LogsDeleteUpdate() const { return LogToggleUpdate(); }
+  void LogsDeleteExecute();
+  // Deletes the log files of the program folder that match the mask and shows how it went.
+  void LogFilesDelete(const std::string& mask);
+  // At the start of every run.
+  void ScriptLogStart();
+  // One line, with the time prefix when asked; nothing while the log is off. The first failure
+  // of a run is shown and ends the run's logging.
+  void ScriptLogWrite(const std::string& text, bool withTime);
+  bool ScriptLogFailed = false;
+  // At the end of every run: the log file is opened for the user when there is one.
+  void ScriptLogFinish();
 
   // ---- scenario run: prediction and test (scenariorun.cpp) ----
   // The scenario tab's status bar as a run leaves it: "Цикл: %d", "Строка: %d", "Ставок: %d" and

@@ -11,6 +11,7 @@
 #include "core/drawlist.h"
 #include "online/scriptview.h"
 #include "online/updatecheck.h"
+#include "scenarios/scriptdialogs.h"
 #include "stakes/graphdata.h"
 #include "stakes/regulars.h"
 #include "stakes/stakedialogs.h"
@@ -77,6 +78,17 @@ class UiHost {
   virtual bool EditRegular(TRegularDialogFields& fields, int selected, const TTableStakesArray& existing) = 0;
   // A graph window, shown modally.
   virtual void ShowGraph(const TGraphData& graph) = 0;
+
+  // ---- the scenario tab's dialogs; a host without them cancels them ----
+  // The line dialog "Элемент сценария" titled `caption`; its filter fields call
+  // fields.EditFilter. False when cancelled.
+  virtual bool EditScriptLine(const std::string& caption, TScriptLineDialogFields& fields) { return false; }
+  // The filter dialog "Фильтр": OK returns only a filter that `validate` accepts (a refusal shows
+  // its message, focuses its field and keeps the dialog open). False when cancelled.
+  using TFilterDialogCheck = std::function<TFilterCheck(const TFilterItem&)>;
+  virtual bool EditFilter(TFilterItem& filter, const TFilterDialogCheck& validate) { return false; }
+  // Brings the tab with this caption to the front; a host without tabs ignores it.
+  virtual void ShowTab(const std::string& caption) {}
 
   // ---- the maker's online services; a host without these windows cancels them ----
   // The system dialog (caption SystemDialogCaption). Editable: OK normalises the combinations

@@ -15,7 +15,6 @@
 #include "core/cp1251.h"
 #include "core/errors.h"
 #include "core/format.h"
-#include "scenarios/scenariofile.h"
 #include "stats/fullset.h"
 #include "stats/stattable.h"
 
@@ -298,15 +297,9 @@ void FullSetBuild(Context& c) {
 
 // ---- scenarios ----
 
-// The scenario of a .lsc file, run in memory: the scenario being edited and its working file stay
-// as they are.
+// The scenario of a .lsc file, loaded for this run only: the working file stays as it is.
 bool LoadScenarioArgument(Context& c, const std::string& path) {
-  try {
-    c.main.ScriptLines = ReadScenarioFile(path);
-  } catch (const std::exception& e) {
-    c.main.Host().ShowError(Format("Ошибка чтения файла \"%s\"!\r\r%s", {path, e.what()}));
-    return false;
-  }
+  if (!c.main.ScriptLoadFile(path, false)) return false;
   if (c.main.ScriptLines.empty()) {
     c.main.Host().ShowError(Format("Файл \"%s\" не содержит строк сценария!", {path}));
     return false;
@@ -377,8 +370,8 @@ const std::map<std::string, Handler>& Commands() {
 
 constexpr char Usage[] =
     "usage: kavrin-cli [--data-dir DIR] [--sorted] [--decimal-separator C] [--yes|--no] [--quiet] COMMAND [ARGS]\n"
-    "commands: draws list|add|import|export|download, combs generate|filter, stakes list|check, rating, methods, stats, value, fullset build,\n"
-    "          scenario run|test\n";
+    "commands: draws list|add|import|export|download, combs generate|filter, stakes list|check,\n"
+    "          rating, methods, stats, value, fullset build, scenario run|test\n";
 
 }  // namespace
 

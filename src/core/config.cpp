@@ -15,7 +15,9 @@ constexpr char Shredding[] = "SHREDDING";
 constexpr char Proxy[] = "PROXY";
 
 // Below 1 the number classifications divide by zero; such a value in the file means nothing.
-int32_t PositiveOrDefault(int32_t value, int32_t def) { return value >= 1 ? value : def; }
+// A matrix or group of more than 50 columns has no meaning, and a huge stored value would make
+// millions of method entries; nothing below 1 can divide.
+int32_t SizeOrDefault(int32_t value, int32_t def) { return value >= 1 && value <= NumberMax ? value : def; }
 
 std::string FormulaKey(int i) { return "Formula" + std::to_string(i + 1); }
 
@@ -46,10 +48,10 @@ void StoreGenerateConfig(TIniFile& ini, const TGenerateConfig& config) {
 
 void LoadMainConfig(const TIniFile& ini, TConfigData& config) {
   const TConfigData defaults;
-  config.MatrixCols = PositiveOrDefault(ini.ReadInteger(Global, "MatrixCols", config.MatrixCols), defaults.MatrixCols);
+  config.MatrixCols = SizeOrDefault(ini.ReadInteger(Global, "MatrixCols", config.MatrixCols), defaults.MatrixCols);
   config.MatrixSegments = SegmentsFromText(ini.ReadString(Global, "MatrixSegments", ""));
   config.ChannelSize =
-      PositiveOrDefault(ini.ReadInteger(Global, "ChannelSize", config.ChannelSize), defaults.ChannelSize);
+      SizeOrDefault(ini.ReadInteger(Global, "ChannelSize", config.ChannelSize), defaults.ChannelSize);
 
   config.Cost = ini.ReadCurrency(Stakes, "Cost", config.Cost);
   config.MaxStake = ini.ReadInteger(Stakes, "MaxStake", config.MaxStake);

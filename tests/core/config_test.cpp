@@ -137,6 +137,7 @@ INSTANTIATE_TEST_SUITE_P(Values, ConfigSizesTest,
                          ::testing::Values(IntKeyCase{"[GLOBAL]\r\nMatrixCols=7\r\nChannelSize=3\r\n", 7, 3},
                                            IntKeyCase{"[GLOBAL]\r\nMatrixCols=0\r\nChannelSize=-2\r\n", 5, 5},
                                            IntKeyCase{"[GLOBAL]\r\nMatrixCols=1\r\nChannelSize=50\r\n", 1, 50},
+                                           IntKeyCase{"[GLOBAL]\r\nMatrixCols=51\r\nChannelSize=1000000\r\n", 5, 5},
                                            IntKeyCase{"[GLOBAL]\r\nMatrixCols=abc\r\nChannelSize=\r\n", 5, 5}));
 
 TEST(Config, WeightsAndFlags) {

@@ -12,21 +12,8 @@ namespace kavrin {
 namespace {
 
 using test::MakeDraws;
+using test::RandomCombs;
 using test::StatsFixture;
-
-std::vector<TComb> RandomCombs(std::mt19937& random, int count) {
-  std::vector<TComb> combs;
-  while (static_cast<int>(combs.size()) < count) {
-    TComb comb{};
-    int filled = 0;
-    while (filled < DrawSize) {
-      auto n = static_cast<uint8_t>(std::uniform_int_distribution<int>(1, NumberMax)(random));
-      if (!CombContains(comb, n)) comb[filled++] = n;
-    }
-    combs.push_back(comb);
-  }
-  return combs;
-}
 
 struct Variant {
   int channelSize;

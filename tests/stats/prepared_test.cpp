@@ -9,23 +9,8 @@ namespace kavrin {
 namespace {
 
 using test::MakeDraws;
+using test::RandomCombs;
 using test::StatsFixture;
-
-TComb RandomComb(std::mt19937& random) {
-  TComb comb;
-  int filled = 0;
-  while (filled < DrawSize) {
-    auto n = static_cast<uint8_t>(std::uniform_int_distribution<int>(1, NumberMax)(random));
-    if (std::find(comb.begin(), comb.begin() + filled, n) == comb.begin() + filled) comb[filled++] = n;
-  }
-  return comb;
-}
-
-std::vector<TComb> RandomCombs(std::mt19937& random, int count) {
-  std::vector<TComb> combs;
-  for (int i = 0; i < count; ++i) combs.push_back(RandomComb(random));
-  return combs;
-}
 
 TEST(PreparedMatching, AgreesWithMatchesForEveryRegisteredMethod) {
   std::mt19937 random(2024);

@@ -15,6 +15,20 @@ TDrawsArray MakeDraws(const std::vector<TComb>& rows, int firstNumber) {
   return draws;
 }
 
+std::vector<TComb> RandomCombs(std::mt19937& random, int count) {
+  std::vector<TComb> combs;
+  while (static_cast<int>(combs.size()) < count) {
+    TComb comb{};
+    int filled = 0;
+    while (filled < DrawSize) {
+      auto n = static_cast<uint8_t>(std::uniform_int_distribution<int>(1, NumberMax)(random));
+      if (!CombContains(comb, n)) comb[filled++] = n;
+    }
+    combs.push_back(comb);
+  }
+  return combs;
+}
+
 TComb Comb(int a, int b, int c, int d, int e) {
   return {static_cast<uint8_t>(a), static_cast<uint8_t>(b), static_cast<uint8_t>(c), static_cast<uint8_t>(d),
           static_cast<uint8_t>(e)};

@@ -2,6 +2,7 @@
 // A registry over a small in-memory archive, and shortcuts to run a method over it.
 #include <initializer_list>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,8 @@ namespace kavrin::test {
 
 // Draws numbered from `firstNumber` on, one per row of five numbers, extra 0.
 TDrawsArray MakeDraws(const std::vector<TComb>& rows, int firstNumber = 1);
+// `count` combinations of five different numbers, in drawn (unsorted) order.
+std::vector<TComb> RandomCombs(std::mt19937& random, int count);
 TComb Comb(int a, int b, int c, int d, int e);
 
 class StatsFixture {

@@ -120,4 +120,24 @@ void FakeHost::SetStatus(int panel, const std::string& text) {
   statusLog.push_back(std::to_string(panel) + ":" + text);
 }
 
+bool FakeHost::EditScriptLine(const std::string& caption, TScriptLineDialogFields& fields) {
+  linePrefills.emplace_back(caption, fields);
+  if (lineEdits.empty()) return false;
+  auto edit = std::move(lineEdits.front());
+  lineEdits.pop_front();
+  return edit(fields);
+}
+
+bool FakeHost::EditFilter(TFilterItem& filter, const TFilterDialogCheck& validate) {
+  filterPrefills.push_back(filter);
+  if (filterEdits.empty()) return false;
+  auto edit = std::move(filterEdits.front());
+  filterEdits.pop_front();
+  if (!edit(filter)) return false;
+  const TFilterCheck check = validate(filter);
+  if (check.Field == TFilterField::None) return true;
+  ShowError(check.Message);
+  return false;
+}
+
 }  // namespace kavrin::test

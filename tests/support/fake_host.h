@@ -41,6 +41,14 @@ class FakeHost : public UiHost {
   std::deque<TRegularDialogFields> regularInputs;
   std::vector<TRegularDialogFields> regularPrefills;
   std::vector<TGraphData> graphs;
+  // The scenario line and filter dialogs: what the user does in them, in turn (true is OK), and
+  // how they opened. A filter the dialog's check refuses shows the message and cancels.
+  std::deque<std::function<bool(TScriptLineDialogFields&)>> lineEdits;
+  std::vector<std::pair<std::string, TScriptLineDialogFields>> linePrefills;  // caption and fields
+  std::deque<std::function<bool(TFilterItem&)>> filterEdits;
+  std::vector<TFilterItem> filterPrefills;
+  std::vector<std::string> openedUrls;
+  std::vector<std::string> shownTabs;
   int processEventsCalls = 0;
 
   std::vector<std::string> Errors() const;
@@ -61,7 +69,7 @@ class FakeHost : public UiHost {
   void ProgressStep(int) override {}
   void ProgressEnd() override {}
   void ProcessEvents() override { ++processEventsCalls; }
-  void OpenUrl(const std::string&) override {}
+  void OpenUrl(const std::string& url) override { openedUrls.push_back(url); }
   bool GetClipboardText(std::string& text) override;
   void SetClipboardText(const std::string& text) override { clipboard = text; }
   bool EditGenerate(TGenerateDialogFields& fields) override;
@@ -72,6 +80,9 @@ class FakeHost : public UiHost {
   bool ChooseStakeCondition(int& mode, int& threshold) override;
   bool EditRegular(TRegularDialogFields& fields, int selected, const TTableStakesArray& existing) override;
   void ShowGraph(const TGraphData& graph) override { graphs.push_back(graph); }
+  bool EditScriptLine(const std::string& caption, TScriptLineDialogFields& fields) override;
+  bool EditFilter(TFilterItem& filter, const TFilterDialogCheck& validate) override;
+  void ShowTab(const std::string& caption) override { shownTabs.push_back(caption); }
 
  private:
   bool NextFile(std::string& path);
