@@ -387,6 +387,10 @@ int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream
         if (i + 1 >= argv.size()) throw CliUsageError("option " + option + " needs a value");
         return argv[++i];
       };
+      if (option == "--help") {
+        out << Usage;
+        return 0;
+      }
       if (option == "--data-dir") dataDirOption = value();
       else if (option == "--sorted") sorted = true;
       else if (option == "--decimal-separator") decimalSeparator = value();

@@ -54,6 +54,9 @@ TEST(CliDraws, RejectsInvalidDrawAndBadArguments) {
   EXPECT_EQ(Cli({"--data-dir", dir.Path(), "draws", "frobnicate"}).status, 2);
   EXPECT_EQ(Cli({"--data-dir", dir.Path(), "draws", "list", "--limit", "x"}).status, 2);
   EXPECT_EQ(Cli({"--bogus", "draws", "list"}).status, 2);
+  CliRun help = Cli({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_EQ(help.out.rfind("usage: kavrin-cli", 0), 0u);
   EXPECT_EQ(Cli({"--data-dir", dir.Path(), "draws", "add", "--numbers", "1;2;3;4;5;6", "--date", "31.02.2020 10:00"}).status, 1);
 }
 
