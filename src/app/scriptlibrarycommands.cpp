@@ -3,6 +3,7 @@
 #include "app/appidentity.h"
 #include "app/templatemain.h"
 #include "core/errors.h"
+#include "core/textlines.h"
 #include "online/scriptcatalog.h"
 #include "online/scriptview.h"
 
@@ -95,7 +96,7 @@ void TTemplateMain::ScriptLibraryDownloadExecute() {
     const std::string text = ScriptGetText(ScriptsService(), row->Id);
     // An empty answer must not wipe out the scenario being edited.
     if (text.empty()) throw KavrinError("Сервер не передал текст сценария.");
-    ScriptReplaceAll(ScenarioTextLines(text));
+    ScriptReplaceAll(TextLines(text));
   });
   SetOperationText("");
 }

@@ -2,6 +2,7 @@
 
 #include "core/fileio.h"
 #include "core/inifile.h"
+#include "core/textlines.h"
 
 namespace kavrin {
 namespace {
@@ -23,19 +24,6 @@ bool ListLineToComb(std::string_view line, TComb& comb) {
   return fields == DrawSize;
 }
 
-// Calls visit(line) for each line of the text; lines end at CR LF, CR or LF, and a final line
-// break starts no further line.
-template <typename Visit>
-void ForEachLine(std::string_view text, Visit&& visit) {
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) end = text.size();
-    visit(text.substr(start, end - start));
-    if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n') ++end;
-    start = end + 1;
-  }
-}
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 
 #include "core/archive.h"
 #include "core/inifile.h"
+#include "core/textlines.h"
 
 namespace kavrin {
 namespace {
@@ -81,12 +82,7 @@ TCsvImportResult ImportDrawsCsv(const std::string& text, TDrawsArray& draws) {
   // count of draws plus one is not free when the numbers have gaps or do not start at 1.
   int64_t highest = 0;
   for (const TDrawRec& d : draws) highest = std::max<int64_t>(highest, d.Number);
-  size_t pos = 0;
-  while (pos < text.size()) {
-    size_t eol = text.find_first_of("\r\n", pos);
-    std::string line = text.substr(pos, eol == std::string::npos ? std::string::npos : eol - pos);
-    pos = eol == std::string::npos ? text.size() : eol + 1;
-    if (eol != std::string::npos && text[eol] == '\r' && pos < text.size() && text[pos] == '\n') ++pos;
+  for (const std::string& line : TextLines(text)) {
     if (Trim(line).empty()) continue;
 
     std::vector<std::string> fields = SplitCsvLine(line);

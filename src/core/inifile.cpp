@@ -5,6 +5,7 @@
 
 #include "core/cp1251.h"
 #include "core/fileio.h"
+#include "core/textlines.h"
 
 namespace kavrin {
 
@@ -48,12 +49,7 @@ TIniFile::TIniFile(std::string path, const LocaleSettings& locale) : path_(std::
   sections_.push_back(Section{});
   if (!FileExists(path_)) return;
   std::string text = Cp1251ToUtf8(ReadFileBytes(path_));
-  size_t pos = 0;
-  while (pos < text.size()) {
-    size_t eol = text.find_first_of("\r\n", pos);
-    std::string line = text.substr(pos, eol == std::string::npos ? std::string::npos : eol - pos);
-    pos = eol == std::string::npos ? text.size() : eol + 1;
-    if (eol != std::string::npos && text[eol] == '\r' && pos < text.size() && text[pos] == '\n') ++pos;
+  for (const std::string& line : TextLines(text)) {
     std::string trimmed = Trim(line);
     if (trimmed.size() >= 2 && trimmed.front() == '[' && trimmed.back() == ']') {
       sections_.push_back(Section{Trim(trimmed.substr(1, trimmed.size() - 2)), {}});

@@ -6,6 +6,7 @@
 #include "core/fileio.h"
 #include "core/format.h"
 #include "core/inifile.h"
+#include "core/textlines.h"
 
 namespace kavrin {
 
@@ -15,22 +16,7 @@ std::string ScenarioText(const TScenarioLines& lines) {
   return text;
 }
 
-TScenarioLines ScenarioTextLines(const std::string& text) {
-  TScenarioLines lines;
-  size_t start = 0;
-  while (start < text.size()) {
-    const size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string::npos) {
-      lines.push_back(text.substr(start));
-      break;
-    }
-    lines.push_back(text.substr(start, end - start));
-    start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-  }
-  return lines;
-}
-
-TScenarioLines ReadScenarioFile(const std::string& path) { return ScenarioTextLines(Cp1251ToUtf8(ReadFileBytes(path))); }
+TScenarioLines ReadScenarioFile(const std::string& path) { return TextLines(Cp1251ToUtf8(ReadFileBytes(path))); }
 
 void SaveScenarioFile(const std::string& path, const TScenarioLines& lines) {
   WriteFileAtomic(path, Utf8ToCp1251(ScenarioText(lines)));

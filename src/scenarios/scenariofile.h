@@ -15,8 +15,6 @@ inline constexpr char ScriptFileExt[] = "lsc";
 
 // Each line followed by CR LF (UTF-8, as the catalog exchanges it).
 std::string ScenarioText(const TScenarioLines& lines);
-// The lines of a text ended by CR LF, CR or LF; a final line end ends the last line.
-TScenarioLines ScenarioTextLines(const std::string& text);
 // Throws KavrinError with the system's error text.
 TScenarioLines ReadScenarioFile(const std::string& path);
 // Windows-1251, each line ended by CR LF, written atomically: on failure (KavrinError) the old

@@ -13,6 +13,7 @@
 #include "core/fileio.h"
 #include "core/format.h"
 #include "core/inifile.h"
+#include "core/textlines.h"
 #include "stakes/filemask.h"
 #include "stakes/stakedialogs.h"
 #include "stakes/systemplay.h"
@@ -64,21 +65,6 @@ bool SystemLocalCopyStale(const std::string& path, TDateTime created) {
   struct stat st {};
   if (created == 0 || ::stat(path.c_str(), &st) != 0) return false;
   return static_cast<int64_t>(st.st_mtime) != DateTimeToUnix(created);
-}
-
-std::vector<std::string> TextLines(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < text.size()) {
-    const size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string::npos) {
-      lines.push_back(text.substr(start));
-      break;
-    }
-    lines.push_back(text.substr(start, end - start));
-    start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-  }
-  return lines;
 }
 
 void WriteSystemFile(const std::string& systemsFolder, const tSystemInfo& info, const std::string& combs) {

@@ -41,8 +41,6 @@ std::string SystemLocalPath(const std::string& systemsFolder, const tSystemInfo&
 // The local copy exists and its last-write time is not the system's creation time (a system
 // without a creation time is never stale).
 bool SystemLocalCopyStale(const std::string& path, TDateTime created);
-// Lines of a text, as a list of lines counts them: a final line break ends the last line.
-std::vector<std::string> TextLines(const std::string& text);
 // Writes the downloaded combination list as the local copy (Windows-1251, CR LF) with the
 // system's creation time as its last-write time, creating the folder when missing. Throws
 // KavrinError, writing nothing, when the line count is not the system's combinations count.

@@ -1,24 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "cli/cli.h"
+#include "cli/cli_run.h"
 #include "support/temp_dir.h"
 
 namespace kavrin {
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
+using test::CliRun;
 
-CliRun Cli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  int status = RunCli(args, out, err);
-  return {status, out.str(), err.str()};
-}
+CliRun Cli(const std::vector<std::string>& args) { return test::RunCliCaptured(args); }
 
 TEST(CliCombs, GeneratePrintsTheCountAndWritesTheListFile) {
   test::TempDir dir;

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "cli/cli.h"
+#include "cli/cli_run.h"
 #include "core/csv.h"
 #include "core/format.h"
 #include "standin/web_standin.h"
@@ -11,17 +9,9 @@
 namespace kavrin {
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
+using test::CliRun;
 
-CliRun Cli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  int status = RunCli(args, out, err);
-  return {status, out.str(), err.str()};
-}
+CliRun Cli(const std::vector<std::string>& args) { return test::RunCliCaptured(args); }
 
 TDrawsArray Draws(int count) {
   TDrawsArray draws;

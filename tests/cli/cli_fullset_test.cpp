@@ -3,7 +3,7 @@
 
 #include <sstream>
 
-#include "cli/cli.h"
+#include "cli/cli_run.h"
 #include "core/archive.h"
 #include "core/fileio.h"
 #include "stats/fullset.h"
@@ -12,11 +12,7 @@
 namespace kavrin {
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
+using test::CliRun;
 
 // Draws 1..12: i, i + 10, i + 20, i + 30 and 50, so that half of them hold one even number and
 // half five.
@@ -33,12 +29,7 @@ class CliFullSet : public ::testing::Test {
     }
     archive.Save();
   }
-  CliRun Cli(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--data-dir", dir.Path(), "--quiet"});
-    std::ostringstream out, err;
-    int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-  }
+  CliRun Cli(std::vector<std::string> args) { return test::RunCliIn(dir, std::move(args)); }
   std::string Path(const std::string& code) const { return FullSetFilePath(dir.Path(), code); }
   test::TempDir dir;
 };

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 
-#include "cli/cli.h"
+#include "cli/cli_run.h"
 #include "core/archive.h"
 #include "core/config.h"
 #include "core/cp1251.h"
@@ -14,18 +13,9 @@
 namespace kavrin {
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
+using test::CliRun;
 
-CliRun Cli(const test::TempDir& dir, std::vector<std::string> args) {
-  args.insert(args.begin(), {"--data-dir", dir.Path(), "--quiet"});
-  std::ostringstream out, err;
-  int status = RunCli(args, out, err);
-  return {status, out.str(), err.str()};
-}
+CliRun Cli(const test::TempDir& dir, std::vector<std::string> args) { return test::RunCliIn(dir, std::move(args)); }
 
 constexpr char StakesHeader[] =
     "№ тиража\tВид ставки\tМоя ставка\tВыборка\tРезультаты тиража\tСовпадений\tСовпадения\tПрофит\tКомментарий\n";

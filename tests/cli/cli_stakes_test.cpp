@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "cli/cli.h"
+#include "cli/cli_run.h"
 #include "stakes/rating.h"
 #include "stakes/stakesfile.h"
 #include "support/temp_dir.h"
@@ -10,18 +8,9 @@
 namespace kavrin {
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
+using test::CliRun;
 
-CliRun Cli(const test::TempDir& dir, std::vector<std::string> args) {
-  args.insert(args.begin(), {"--data-dir", dir.Path(), "--quiet"});
-  std::ostringstream out, err;
-  int status = RunCli(args, out, err);
-  return {status, out.str(), err.str()};
-}
+CliRun Cli(const test::TempDir& dir, std::vector<std::string> args) { return test::RunCliIn(dir, std::move(args)); }
 
 constexpr char Header[] =
     "№ тиража\tВид ставки\tМоя ставка\tВыборка\tРезультаты тиража\tСовпадений\tСовпадения\tПрофит\tКомментарий\n";

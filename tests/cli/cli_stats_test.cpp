@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "cli/cli.h"
+#include "cli/cli_run.h"
 #include "core/archive.h"
 #include "core/cp1251.h"
 #include "core/fileio.h"
@@ -12,11 +10,7 @@
 namespace kavrin {
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
+using test::CliRun;
 
 // Draws 1..12: i, i + 10, i + 20, i + 30 and 50.
 class CliStats : public ::testing::Test {
@@ -33,18 +27,8 @@ class CliStats : public ::testing::Test {
     }
     archive.Save();
   }
-  CliRun Cli(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--data-dir", dir.Path(), "--quiet"});
-    std::ostringstream out, err;
-    int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-  }
-  static std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-  }
+  CliRun Cli(std::vector<std::string> args) { return test::RunCliIn(dir, std::move(args)); }
+  static std::vector<std::string> Lines(const std::string& text) { return test::OutputLines(text); }
   test::TempDir dir;
 };
 
