@@ -54,8 +54,12 @@ void LoadMainConfig(const TIniFile& ini, TConfigData& config) {
       SizeOrDefault(ini.ReadInteger(Global, "ChannelSize", config.ChannelSize), defaults.ChannelSize);
 
   config.Cost = ini.ReadCurrency(Stakes, "Cost", config.Cost);
-  config.MaxStake = ini.ReadInteger(Stakes, "MaxStake", config.MaxStake);
-  int rows = std::max(0, ini.ReadInteger(Stakes, "Profits", 0));
+  // A stake holds at most 11 numbers and an extended one at least 6, as the settings allow.
+  const int32_t maxStake = ini.ReadInteger(Stakes, "MaxStake", config.MaxStake);
+  config.MaxStake = maxStake >= 6 && maxStake <= 11 ? maxStake : defaults.MaxStake;
+  // The settings write one row per number of matches; a huge count typed into the file would
+  // otherwise make the program read keys for minutes.
+  const int rows = std::clamp(ini.ReadInteger(Stakes, "Profits", 0), 0, MaxProfitRows);
   config.Profits.clear();
   for (int i = 0; i < rows; ++i) {
     TProfitRow row;

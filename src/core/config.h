@@ -30,12 +30,14 @@ struct TProfitRow {
   friend bool operator==(const TProfitRow&, const TProfitRow&) = default;
 };
 
+inline constexpr int MaxProfitRows = 64;
+
 struct TConfigData {
   int32_t MatrixCols = 5;
   int32_t ChannelSize = 5;
   TCurrency Cost;
   int32_t MaxStake = 11;
-  std::vector<TProfitRow> Profits;
+  std::vector<TProfitRow> Profits;  // at most MaxProfitRows when read from the file
   TStatWeights Weights;
   std::array<uint8_t, NumberMax> MatrixSegments = DefaultSegments();
 

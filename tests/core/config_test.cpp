@@ -124,8 +124,9 @@ struct IntKeyCase {
 
 class ConfigSizesTest : public ::testing::TestWithParam<IntKeyCase> {};
 
-// A size below 1 would divide by zero in the number classifications; it reads as the default.
-TEST_P(ConfigSizesTest, BelowOneReadsAsFive) {
+// A size below 1 would divide by zero in the number classifications, one above 50 has no
+// meaning; either reads as the default.
+TEST_P(ConfigSizesTest, OutsideOneToFiftyReadsAsFive) {
   ConfigFile file;
   TConfigData config;
   LoadMainConfig(file.Open(GetParam().text), config);
@@ -139,6 +140,19 @@ INSTANTIATE_TEST_SUITE_P(Values, ConfigSizesTest,
                                            IntKeyCase{"[GLOBAL]\r\nMatrixCols=1\r\nChannelSize=50\r\n", 1, 50},
                                            IntKeyCase{"[GLOBAL]\r\nMatrixCols=51\r\nChannelSize=1000000\r\n", 5, 5},
                                            IntKeyCase{"[GLOBAL]\r\nMatrixCols=abc\r\nChannelSize=\r\n", 5, 5}));
+
+// Values typed into the file that the settings could never write.
+TEST(Config, StakeLimitsOutsideTheirRange) {
+  ConfigFile file;
+  TConfigData config;
+  LoadMainConfig(file.Open("[STAKES]\r\nMaxStake=12\r\nProfits=2000000000\r\nProfit_1_Overlap=3\r\n"), config);
+  EXPECT_EQ(config.MaxStake, 11);
+  ASSERT_EQ(config.Profits.size(), static_cast<size_t>(MaxProfitRows));
+  EXPECT_EQ(config.Profits[1].Overlap, 3);
+  LoadMainConfig(file.Open("[STAKES]\r\nMaxStake=5\r\nProfits=-4\r\n"), config);
+  EXPECT_EQ(config.MaxStake, 11);
+  EXPECT_TRUE(config.Profits.empty());
+}
 
 TEST(Config, WeightsAndFlags) {
   ConfigFile file;
