@@ -24,7 +24,6 @@ bool ListLineToComb(std::string_view line, TComb& comb) {
   return fields == DrawSize;
 }
 
-
 }  // namespace
 
 void AppendListText(std::string_view text, TCombList& list) {
