@@ -156,8 +156,8 @@ std::string Letters(bool bottomUp, bool multiSelect, bool keepSelected) {
 
 std::string LevelAndStopText(TLevelMode level, const std::string& levelText, TStopMode stop, int32_t stopValue,
                              bool cdlOverride, const TStatWeights& weights) {
-  std::string s = "#" + LevelModeCode(level) + ":" + levelText + "#" + StopModeCode(stop) + ":" + std::to_string(stopValue);
-  if (cdlOverride) s += "#" + WeightsText(weights);
+  std::string s = Format("#%s:%s#%s:%d", {LevelModeCode(level), levelText, StopModeCode(stop), stopValue});
+  if (cdlOverride) s.append("#").append(WeightsText(weights));
   return s;
 }
 
@@ -245,8 +245,8 @@ std::string LineOptionsToText(const TLineOptions& o) {
 
 std::string LineOptionsShortText(const TLineOptions& o) {
   std::string s = StartCombsCode(o.StartCombsType);
-  if (o.StartCombsType == TStartCombsType::EXCL) s += ":" + std::to_string(o.ExcludeCount);
-  s += "#" + ResultCombsCode(o.ResultCombsMode);
+  if (o.StartCombsType == TStartCombsType::EXCL) s.append(":").append(std::to_string(o.ExcludeCount));
+  s.append("#").append(ResultCombsCode(o.ResultCombsMode));
   if (o.NewOnly) s += "#NEX";
   return s;
 }
@@ -324,9 +324,13 @@ std::string StakeDescription(int line, int variant, const std::string& comment, 
 std::string ScriptLineFromStakeKey(const std::string& key) {
   const size_t at = key.find('@');
   const std::string comment = at == std::string::npos ? std::string() : Trim(key.substr(0, at));
-  std::string line = at == std::string::npos ? key : Trim(key.substr(at + 1));
-  for (size_t pos = line.find(" + "); pos != std::string::npos; pos = line.find(" + ", pos + 1))
-    line.replace(pos, 3, "|");
+  // The filters of a key are joined by " + ", those of a line by "|".
+  const std::string filters = at == std::string::npos ? key : Trim(key.substr(at + 1));
+  std::string line;
+  size_t from = 0;
+  for (size_t pos = filters.find(" + "); pos != std::string::npos; from = pos + 3, pos = filters.find(" + ", from))
+    line.append(filters, from, pos - from).append("|");
+  line.append(filters, from);
   for (size_t fields = Words(line, '|').size(); fields <= ScriptFilterCount; ++fields) line += "| ";
   return line + "|" + comment;
 }
