@@ -15,6 +15,7 @@ void TTemplateMain::StatRebuildMethods(bool keepSelection) {
   if (!Stats.LoadFilterList(favorites, true, error)) host_.ShowError(error);
   Stats.FillKindLists(StatPage.Kinds, GraphKinds, keepSelection);
   StatPage.ResetStaleness();
+  StatSelection.clear();
 }
 
 std::vector<int> TTemplateMain::FullSetEnsure(bool force, TStatGroupSet groups) {

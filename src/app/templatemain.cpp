@@ -167,6 +167,8 @@ void TTemplateMain::StatCalculate(bool force) {
 
 void TTemplateMain::StatKindChange(int position) {
   StatPage.Kinds.ItemIndex = position;
+  // The selected rows hold values of the kind chosen before.
+  StatSelection.clear();
   if (StatRefreshUpdate()) StatCalculate(false);
 }
 

@@ -346,6 +346,14 @@ TEST_F(CombsFilters, KeepOrRemoveTheSelectedValuesThenUndo) {
   EXPECT_TRUE(main.Combs.History.Rows().empty());
   EXPECT_FALSE(main.CombsUndoUpdate());
 
+  // A rebuilt method list selects its first kind without a new table: the rows selected
+  // before are no selection of that kind's values.
+  host.answers.push_back(true);
+  main.StatAllMethodsExecute();
+  EXPECT_FALSE(main.StatFilter_ExcludeUpdate());
+  main.StatPage.Kinds.SelectEntry(main.Stats.FindCode("NUMS"));
+  SelectValues({"7", "8"});
+
   main.StatFilter_ExcludeExecute();
   const std::vector<TComb> left = List();
   ASSERT_EQ(left.size(), 6u);
