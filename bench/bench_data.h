@@ -1,5 +1,7 @@
 #pragma once
 // The data the benchmarks share: made-up archives, the registry over one, and the full set.
+#include <benchmark/benchmark.h>
+
 #include <random>
 
 #include "core/game.h"
@@ -57,6 +59,22 @@ inline const TCombsArray& FullSet() {
     return all;
   }();
   return combs;
+}
+
+// The timed loop of the filter benchmarks: the method created, its draws loaded up to `last`,
+// the selection prepared and the full set filtered into a list with room for all of it. Sets
+// the counter "kept".
+inline void FilterFullSet(benchmark::State& state, TStatList& list, int entry, const TStatDrawArray& selected,
+                          int last) {
+  TCombsArray out(FullSet().size());
+  size_t kept = 0;
+  for (auto _ : state) {
+    auto stat = list.CreateStat(entry);
+    stat->LoadDraws(-1, last, false);
+    kept = stat->PrepareMatches(selected, false, false, last)->Filter(FullSet(), false, out.data());
+    benchmark::DoNotOptimize(out.data());
+  }
+  state.counters["kept"] = static_cast<double>(kept);
 }
 
 }  // namespace kavrin::bench

@@ -27,20 +27,9 @@ TStatDrawArray Selection(int entry) {
 
 void BM_PreparedFilterFullSet(benchmark::State& state, int entry) {
   TStatList& list = Registry();
-  const TCombsArray& all = FullSet();
   const TStatDrawArray selected = Selection(entry);
-  TCombsArray out(all.size());
-  const int last = static_cast<int>(Archive().size()) - 1;
-  size_t kept = 0;
-  for (auto _ : state) {
-    auto stat = list.CreateStat(entry);
-    stat->LoadDraws(-1, last, false);
-    auto prepared = stat->PrepareMatches(selected, false, false, last);
-    kept = prepared->Filter(all, false, out.data());
-    benchmark::DoNotOptimize(out.data());
-  }
+  bench::FilterFullSet(state, list, entry, selected, static_cast<int>(Archive().size()) - 1);
   state.counters["selected"] = static_cast<double>(selected.size());
-  state.counters["kept"] = static_cast<double>(kept);
 }
 
 void BM_ComputeFullSet(benchmark::State& state, int entry) {

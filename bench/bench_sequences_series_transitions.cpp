@@ -33,24 +33,14 @@ void BM_Calculate1000Draws(benchmark::State& state, int entry) {
 // selection is every other row of the method's table over the 1,000-draw window.
 void BM_PreparedFilterFullSet(benchmark::State& state, int entry) {
   TStatList& list = Registry();
-  const TCombsArray& all = FullSet();
   TStatDrawArray selected;
   {
     auto stat = list.CreateStat(entry);
     const TStatResult table = CalculateStatistics(*stat, Window(), false, nullptr, list.Config.Weights);
     for (size_t i = 0; i < table.Items.size(); i += 2) selected.push_back(table.Items[i]);
   }
-  TCombsArray out(all.size());
-  size_t kept = 0;
-  for (auto _ : state) {
-    auto stat = list.CreateStat(entry);
-    stat->LoadDraws(-1, Window().Last, false);
-    auto prepared = stat->PrepareMatches(selected, false, false, Window().Last);
-    kept = prepared->Filter(all, false, out.data());
-    benchmark::DoNotOptimize(out.data());
-  }
+  bench::FilterFullSet(state, list, entry, selected, Window().Last);
   state.counters["selected"] = static_cast<double>(selected.size());
-  state.counters["kept"] = static_cast<double>(kept);
 }
 
 const bool registered = [] {

@@ -32,15 +32,7 @@ void BM_ShreddingFilterFullSet(benchmark::State& state) {
     rec.Key1 = v;
     selected.push_back(rec);
   }
-  TCombsArray out(FullSet().size());
-  size_t kept = 0;
-  for (auto _ : state) {
-    auto stat = list.CreateStat(list.FindCode("SHR1"));
-    stat->LoadDraws(-1, last, false);
-    kept = stat->PrepareMatches(selected, false, false, last)->Filter(FullSet(), false, out.data());
-    benchmark::DoNotOptimize(out.data());
-  }
-  state.counters["kept"] = static_cast<double>(kept);
+  bench::FilterFullSet(state, list, list.FindCode("SHR1"), selected, last);
 }
 BENCHMARK(BM_ShreddingFilterFullSet)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 

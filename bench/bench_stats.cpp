@@ -67,18 +67,7 @@ TStatDrawArray Range(uint32_t first, uint32_t last) {
 // Preparing the selection and filtering the full set into a list with room for all of it.
 void BM_PreparedFilterFullSet(benchmark::State& state, int entry, TStatDrawArray selected) {
   TStatList& list = Registry();
-  const TCombsArray& all = FullSet();
-  TCombsArray out(all.size());
-  const int last = static_cast<int>(Archive().size()) - 1;
-  size_t kept = 0;
-  for (auto _ : state) {
-    auto stat = list.CreateStat(entry);
-    stat->LoadDraws(-1, last, false);
-    auto prepared = stat->PrepareMatches(selected, false, false, last);
-    kept = prepared->Filter(all, false, out.data());
-    benchmark::DoNotOptimize(out.data());
-  }
-  state.counters["kept"] = static_cast<double>(kept);
+  bench::FilterFullSet(state, list, entry, selected, static_cast<int>(Archive().size()) - 1);
 }
 
 const bool registered = [] {

@@ -301,7 +301,7 @@ void TTemplateMain::CombsInfoExecute() {
     for (int entry = 0; entry < Stats.Count(); ++entry) {
       if (!Stats.IsVisible(entry) || !Stats.Items(entry).MethodClass->IsGraph()) continue;
       const std::unique_ptr<TCustomStat> stat = Stats.CreateStat(entry);
-      view.Properties.push_back({stat->InstanceCaption(), std::to_string(StatCombinationValue(entry, view.Numbers))});
+      view.Properties.push_back({stat->InstanceCaption(), std::to_string(StatCombinationValue(*stat, view.Numbers))});
     }
   });
   host_.ShowDetails(view);

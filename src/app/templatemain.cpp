@@ -173,8 +173,11 @@ void TTemplateMain::StatKindChange(int position) {
 }
 
 int32_t TTemplateMain::StatCombinationValue(int entry, const TComb& comb) {
-  std::unique_ptr<TCustomStat> stat = Stats.CreateStat(entry);
-  auto& graph = dynamic_cast<TCustomGraphStat&>(*stat);
+  return StatCombinationValue(*Stats.CreateStat(entry), comb);
+}
+
+int32_t TTemplateMain::StatCombinationValue(TCustomStat& stat, const TComb& comb) {
+  auto& graph = dynamic_cast<TCustomGraphStat&>(stat);
   const int last = Archive.IndexOfPosition(Archive.Offset());
   return graph.CombinationValue(comb, last + 1, last, View.SortedDraws);
 }

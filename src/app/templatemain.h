@@ -109,6 +109,8 @@ class TTemplateMain {
   void StatKindChange(int position);
   // The value a graph entry gives for a combination valued as the draw after the analysis end.
   int32_t StatCombinationValue(int entry, const TComb& comb);
+  // The same for an instance already created (a graph method).
+  int32_t StatCombinationValue(TCustomStat& stat, const TComb& comb);
   // Selected rows of the statistics table, in row order.
   std::vector<int> StatSelection;
 

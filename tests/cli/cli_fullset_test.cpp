@@ -14,21 +14,10 @@ namespace {
 
 using test::CliRun;
 
-// Draws 1..12: i, i + 10, i + 20, i + 30 and 50, so that half of them hold one even number and
-// half five.
+// Over the twelve draws of the statistics tests.
 class CliFullSet : public ::testing::Test {
  protected:
-  CliFullSet() {
-    TDrawArchive archive(dir.File(ArchiveFileName));
-    for (int i = 1; i <= 12; ++i) {
-      TDrawRec draw;
-      draw.Number = i;
-      draw.Numbers = {static_cast<uint8_t>(i), static_cast<uint8_t>(i + 10), static_cast<uint8_t>(i + 20),
-                      static_cast<uint8_t>(i + 30), 50};
-      archive.Append(draw);
-    }
-    archive.Save();
-  }
+  CliFullSet() { test::WriteTwelveDraws(dir); }
   CliRun Cli(std::vector<std::string> args) { return test::RunCliIn(dir, std::move(args)); }
   std::string Path(const std::string& code) const { return FullSetFilePath(dir.Path(), code); }
   test::TempDir dir;

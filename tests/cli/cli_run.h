@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "core/archive.h"
 #include "support/temp_dir.h"
 
 namespace kavrin::test {
@@ -25,6 +26,21 @@ inline CliRun RunCliCaptured(const std::vector<std::string>& args) {
 inline CliRun RunCliIn(const TempDir& dir, std::vector<std::string> args) {
   args.insert(args.begin(), {"--data-dir", dir.Path(), "--quiet"});
   return RunCliCaptured(args);
+}
+
+// The archive of the statistics tests in the folder: draws 1..12 holding i, i + 10, i + 20,
+// i + 30 and 50 (half of them one even number, half five).
+inline void WriteTwelveDraws(const TempDir& dir) {
+  TDrawArchive archive(dir.File(ArchiveFileName));
+  for (int i = 1; i <= 12; ++i) {
+    TDrawRec draw;
+    draw.Number = i;
+    draw.Numbers = {static_cast<uint8_t>(i), static_cast<uint8_t>(i + 10), static_cast<uint8_t>(i + 20),
+                    static_cast<uint8_t>(i + 30), 50};
+    draw.Date = "01.02.2020 21:00";
+    archive.Append(draw);
+  }
+  archive.Save();
 }
 
 inline std::vector<std::string> OutputLines(const std::string& text) {

@@ -12,21 +12,10 @@ namespace {
 
 using test::CliRun;
 
-// Draws 1..12: i, i + 10, i + 20, i + 30 and 50.
+// Over the twelve draws of the statistics tests.
 class CliStats : public ::testing::Test {
  protected:
-  CliStats() {
-    TDrawArchive archive(dir.File(ArchiveFileName));
-    for (int i = 1; i <= 12; ++i) {
-      TDrawRec draw;
-      draw.Number = i;
-      draw.Numbers = {static_cast<uint8_t>(i), static_cast<uint8_t>(i + 10), static_cast<uint8_t>(i + 20),
-                      static_cast<uint8_t>(i + 30), 50};
-      draw.Date = "01.02.2020 21:00";
-      archive.Append(draw);
-    }
-    archive.Save();
-  }
+  CliStats() { test::WriteTwelveDraws(dir); }
   CliRun Cli(std::vector<std::string> args) { return test::RunCliIn(dir, std::move(args)); }
   static std::vector<std::string> Lines(const std::string& text) { return test::OutputLines(text); }
   test::TempDir dir;
