@@ -38,6 +38,14 @@ std::optional<TColor> DrawListCellColor(const TDrawArchive& archive, int positio
   return std::nullopt;
 }
 
+std::array<TCellColors, DrawListColumnCount> DrawListRowColors(const TDrawArchive& archive, int position, bool sorted,
+                                                               bool colorDraws, int channelSize) {
+  std::array<TCellColors, DrawListColumnCount> colors;
+  for (int column = 0; column < DrawListColumnCount; ++column)
+    colors[column].Background = DrawListCellColor(archive, position, column, sorted, colorDraws, channelSize);
+  return colors;
+}
+
 TDrawDialogFields DrawDialogPrefill(const TDrawRec& draw) {
   TDrawDialogFields fields;
   fields.Number = draw.Number;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/archive.h"
+#include "core/xlsxexport.h"
 
 namespace kavrin {
 
@@ -18,6 +19,9 @@ inline constexpr TColor WhiteColor = 0xFFFFFF;
 // Background of a cell; nullopt leaves the list's own background.
 std::optional<TColor> DrawListCellColor(const TDrawArchive& archive, int position, int column, bool sorted,
                                         bool colorDraws, int channelSize);
+// The backgrounds of a row's cells together, for an export of the list.
+std::array<TCellColors, DrawListColumnCount> DrawListRowColors(const TDrawArchive& archive, int position, bool sorted,
+                                                               bool colorDraws, int channelSize);
 
 // The fields of the draw dialog.
 struct TDrawDialogFields {

@@ -109,4 +109,13 @@ std::optional<TColor> StakeResultColor(const TStakeData& stake) {
   return stake.Profit > TCurrency() ? ProfitTextGreen : ProfitTextRed;
 }
 
+std::array<TCellColors, StakesColumnCount> StakesTableColors(const TStakeData& stake) {
+  std::array<TCellColors, StakesColumnCount> colors;
+  for (int column = 0; column < StakesColumnCount; ++column) {
+    colors[column].Background = StakeRowColor(stake.Kind);
+    if (column >= 5 && column <= 7) colors[column].Text = StakeResultColor(stake);
+  }
+  return colors;
+}
+
 }  // namespace kavrin

@@ -8,6 +8,7 @@
 #include "core/config.h"
 #include "core/game.h"
 #include "core/money.h"
+#include "core/xlsxexport.h"
 
 namespace kavrin {
 
@@ -56,5 +57,7 @@ inline constexpr TColor ProfitTextGreen = 0x008000;
 inline constexpr TColor ProfitTextRed = 0xFF0000;
 // Text colour of the result columns 5..7: only checked rows have one.
 std::optional<TColor> StakeResultColor(const TStakeData& stake);
+// The colours of a row's cells together, for an export of the table.
+std::array<TCellColors, StakesColumnCount> StakesTableColors(const TStakeData& stake);
 
 }  // namespace kavrin
