@@ -5,12 +5,15 @@
 #include <climits>
 #include <functional>
 #include <map>
+#include <optional>
 
 #include "app/datadir.h"
 #include "app/formmain.h"
+#include "app/tableexport.h"
 #include "app/templatemain.h"
 #include "cli/cliargs.h"
 #include "cli/consolehost.h"
+#include "cli/tableoutput.h"
 #include "combs/generate.h"
 #include "core/cp1251.h"
 #include "core/errors.h"
@@ -24,20 +27,9 @@ namespace {
 struct Context {
   TTemplateMain& main;
   CliArgs& args;
-  std::ostream& out;
+  TCliOutput& out;
   std::ostream& err;
 };
-
-template <typename Cells>
-void PrintRow(std::ostream& out, const Cells& cells) {
-  bool first = true;
-  for (const std::string& cell : cells) {
-    if (!first) out << '\t';
-    out << cell;
-    first = false;
-  }
-  out << '\n';
-}
 
 void NoPositionals(const CliArgs& args) {
   auto positionals = args.Positionals();
@@ -55,8 +47,10 @@ void DrawsList(Context& c) {
   NoPositionals(c.args);
   PrintRow(c.out, DrawListCaptions());
   const TDrawArchive& archive = c.main.Archive;
+  const bool sorted = c.main.View.SortedDraws;
   for (int position = 0; position < archive.Count() && position < limit; ++position)
-    PrintRow(c.out, DrawListRow(archive.At(archive.IndexOfPosition(position)), c.main.View.SortedDraws));
+    PrintRow(c.out, DrawListRow(archive.At(archive.IndexOfPosition(position)), sorted),
+             DrawListRowColors(archive, position, sorted, c.main.View.ColorDraws, c.main.Config.ChannelSize));
 }
 
 void DrawsAdd(Context& c) {
@@ -124,7 +118,7 @@ void PrintStakes(Context& c) {
   PrintRow(c.out, StakesTableCaptions());
   if (!c.main.Stakes.IsOpen()) return;
   c.main.Stakes.ForEach(0, [&](int64_t, const TStakeData& stake) {
-    PrintRow(c.out, StakesTableRow(stake));
+    PrintRow(c.out, StakesTableRow(stake), StakesTableColors(stake));
     return true;
   });
 }
@@ -322,7 +316,7 @@ void ScenarioRun(Context& c) {
   PrintRow(c.out, StakesTableCaptions());
   if (!c.main.Stakes.IsOpen()) return;
   c.main.Stakes.ForEach(c.main.ScriptRunState.FirstRecord, [&](int64_t, const TStakeData& stake) {
-    if (stake.DrawNumber > 0) PrintRow(c.out, StakesTableRow(stake));
+    if (stake.DrawNumber > 0) PrintRow(c.out, StakesTableRow(stake), StakesTableColors(stake));
     return true;
   });
 }
@@ -344,32 +338,38 @@ void ScenarioTest(Context& c) {
   }
 }
 
-using Handler = std::function<void(Context&)>;
+struct TCommand {
+  std::function<void(Context&)> Run;
+  // The tab whose table the command prints (the sheet of its --xlsx workbook); null when the
+  // command prints no table.
+  const char* SheetTitle = nullptr;
+};
 
-const std::map<std::string, Handler>& Commands() {
-  static const std::map<std::string, Handler> commands = {
-      {"draws list", DrawsList},
-      {"draws add", DrawsAdd},
-      {"draws import", DrawsImport},
-      {"draws export", DrawsExport},
-      {"draws download", DrawsDownload},
-      {"combs generate", CombsGenerateCommand},
-      {"combs filter", CombsFilterCommand},
-      {"stakes list", StakesList},
-      {"stakes check", StakesCheckCommand},
-      {"rating", RatingCommand},
-      {"methods", MethodsList},
-      {"stats", StatsTable},
-      {"value", StatValue},
-      {"fullset build", FullSetBuild},
-      {"scenario run", ScenarioRun},
-      {"scenario test", ScenarioTest},
+const std::map<std::string, TCommand>& Commands() {
+  static const std::map<std::string, TCommand> commands = {
+      {"draws list", {DrawsList, "Архив тиражей"}},
+      {"draws add", {DrawsAdd}},
+      {"draws import", {DrawsImport}},
+      {"draws export", {DrawsExport}},
+      {"draws download", {DrawsDownload}},
+      {"combs generate", {CombsGenerateCommand}},
+      {"combs filter", {CombsFilterCommand}},
+      {"stakes list", {StakesList, "Ставки"}},
+      {"stakes check", {StakesCheckCommand, "Ставки"}},
+      {"rating", {RatingCommand, "Рейтинг"}},
+      {"methods", {MethodsList, "Методы"}},
+      {"stats", {StatsTable, "Статистика"}},
+      {"value", {StatValue}},
+      {"fullset build", {FullSetBuild}},
+      {"scenario run", {ScenarioRun, "Ставки"}},
+      {"scenario test", {ScenarioTest, "Рейтинг"}},
   };
   return commands;
 }
 
 constexpr char Usage[] =
-    "usage: kavrin-cli [--data-dir DIR] [--sorted] [--decimal-separator C] [--yes|--no] [--quiet] COMMAND [ARGS]\n"
+    "usage: kavrin-cli [--data-dir DIR] [--sorted] [--decimal-separator C] [--yes|--no] [--quiet] [--xlsx FILE]\n"
+    "                  COMMAND [ARGS]\n"
     "commands: draws list|add|import|export|download, combs generate|filter, stakes list|check,\n"
     "          rating, methods, stats, value, fullset build, scenario run|test\n";
 
@@ -377,6 +377,7 @@ constexpr char Usage[] =
 
 int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
   std::string dataDirOption;
+  std::optional<std::string> xlsxFile;
   bool sorted = false, answerYes = false, quiet = false;
   std::string decimalSeparator = ".";
   size_t i = 0;
@@ -397,6 +398,7 @@ int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream
       else if (option == "--yes") answerYes = true;
       else if (option == "--no") answerYes = false;
       else if (option == "--quiet") quiet = true;
+      else if (option == "--xlsx") xlsxFile = value();
       else throw CliUsageError("unknown option " + option);
     }
     if (decimalSeparator.empty()) throw CliUsageError("--decimal-separator needs a character");
@@ -422,6 +424,11 @@ int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream
         << Usage;
     return ExitBadArguments;
   }
+  const TCommand& command = Commands().at(name);
+  if (xlsxFile && !command.SheetTitle) {
+    err << "error: --xlsx: " << name << " prints no table\n";
+    return ExitBadArguments;
+  }
 
   FormatSettings().DecimalSeparator = decimalSeparator;
   ConsoleHost host(err, answerYes, quiet);
@@ -436,13 +443,17 @@ int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream
   main.RatingsLoad();
 
   CliArgs args(std::vector<std::string>(argv.begin() + static_cast<long>(i + words), argv.end()));
-  Context context{main, args, out, err};
+  TCliOutput output(out);
+  if (xlsxFile) output.CollectTable(command.SheetTitle);
+  Context context{main, args, output, err};
   try {
-    Commands().at(name)(context);
+    command.Run(context);
   } catch (const CliUsageError& e) {
     err << "error: " << e.what() << "\n";
     return ExitBadArguments;
   }
+  if (const TExportTable* table = output.CollectedTable(); table && !TableExportFile(host, *xlsxFile, *table))
+    return ExitFailed;
   return host.ErrorShown() ? ExitFailed : ExitOk;
 }
 
