@@ -114,7 +114,10 @@ std::vector<double> ColumnWidths(const TExportTable& table, size_t columns) {
 class TStagingFile {
  public:
   TStagingFile() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kavrin-xlsx-XXXXXX").string();
+    std::error_code error;
+    std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+    if (error) folder = "/tmp";
+    std::string pattern = (folder / "kavrin-xlsx-XXXXXX").string();
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) throw KavrinError(std::string(std::strerror(errno)) + " (" + pattern + ")");
     ::close(fd);
@@ -165,7 +168,9 @@ void WriteXlsxTable(const std::string& path, const TExportTable& table, const Lo
   size_t columns = table.Header.size();
   for (const auto& row : table.Rows) columns = std::max(columns, row.size());
   if (table.Rows.size() + 1 > LXW_ROW_MAX || columns > LXW_COL_MAX)
-    throw KavrinError(lxw_strerror(LXW_ERROR_WORKSHEET_INDEX_OUT_OF_RANGE));
+    throw KavrinError(Format("Таблица (строк: %d, столбцов: %d) не помещается на лист: "
+                             "на нём не более %d строк и %d столбцов.",
+                             {table.Rows.size() + 1, columns, LXW_ROW_MAX, LXW_COL_MAX}));
 
   TStagingFile staging;
   lxw_workbook_options options{};

@@ -138,6 +138,16 @@ TEST(XlsxExport, AFailedWriteLeavesTheOldFile) {
   } catch (const KavrinError& e) {
     EXPECT_NE(std::string(e.what()).find("missing/new.xlsx"), std::string::npos) << e.what();
   }
+  TExportTable tooLong{"Ставки", {"№ тиража"}, std::vector<std::vector<std::string>>(1048576), {}};
+  try {
+    WriteXlsxTable(path, tooLong, LocaleSettings{});
+    ADD_FAILURE() << "a sheet of more rows than the format holds";
+  } catch (const KavrinError& e) {
+    EXPECT_STREQ(e.what(), "Таблица (строк: 1048577, столбцов: 1) не помещается на лист: на нём не более 1048576 строк "
+                           "и 16384 столбцов.");
+  }
+  EXPECT_EQ(test::ReadBytes(path), "the old workbook");
+
   WriteXlsxTable(path, table, LocaleSettings{});
   EXPECT_EQ(test::XlsxBook(path).ShownAsTsv(), "Комментарий\nx\n");
 }

@@ -35,7 +35,8 @@ std::string Inflate(const std::string& packed, size_t size) {
 // The parts of a zip through its central directory (sizes there are right even when the
 // local headers defer them to data descriptors).
 std::map<std::string, std::string> UnzipParts(const std::string& zip) {
-  size_t end = zip.size() >= 22 ? zip.size() - 22 : throw std::runtime_error("xlsx: not a zip");
+  if (zip.size() < 22) throw std::runtime_error("xlsx: not a zip");
+  size_t end = zip.size() - 22;
   while (Le(zip, end, 4) != 0x06054b50) {
     if (end == 0) throw std::runtime_error("xlsx: no end of central directory");
     --end;
