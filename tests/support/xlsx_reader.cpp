@@ -131,7 +131,8 @@ XlsxBook::XlsxBook(const std::string& path) : parts_(UnzipParts(ReadBytes(path))
   // The built-in formats a writer may use in place of its own codes.
   std::map<std::string, std::string> numberFormats = {{"1", "0"}, {"2", "0.00"}, {"9", "0%"}, {"10", "0.00%"}};
   const std::string& styles = Part("xl/styles.xml");
-  for (const std::string& f : Elements(styles, "numFmt")) numberFormats[Attribute(f, "numFmtId")] = Attribute(f, "formatCode");
+  for (const std::string& format : Elements(styles, "numFmt"))
+    numberFormats[Attribute(format, "numFmtId")] = Attribute(format, "formatCode");
   const auto fonts = Elements(Inner(styles, "fonts"), "font");
   const auto fills = Elements(Inner(styles, "fills"), "fill");
   const auto xfs = Elements(Inner(styles, "cellXfs"), "xf");
