@@ -78,11 +78,8 @@ class TScenarioAhead::TPassRecord final : public TCombsFeed {
   explicit TPassRecord(TStoragePool& pool) : pool_(pool) {}
 
   void Push(const std::string& key, TCombList&& list) {
-    {
-      std::lock_guard lock(mutex_);
-      results_.emplace_back(key, std::move(list));
-    }
-    changed_.notify_all();
+    std::lock_guard lock(mutex_);
+    results_.emplace_back(key, std::move(list));
   }
   void Finish() {
     {
@@ -91,11 +88,13 @@ class TScenarioAhead::TPassRecord final : public TCombsFeed {
     }
     changed_.notify_all();
   }
-  // The calling thread's side: waits for the next result while the worker is still at the pass.
+  // The calling thread's side: waits once, until the worker is through the pass. (Waiting for
+  // each result as it comes would hand the thread back and forth for every list, and on a busy
+  // machine each handing over costs more than the list.)
   bool Take(const std::string& key, TCombList& list) override {
     std::unique_lock lock(mutex_);
     if (parted_) return false;
-    changed_.wait(lock, [&] { return !results_.empty() || done_; });
+    changed_.wait(lock, [&] { return done_; });
     if (results_.empty() || results_.front().first != key) {
       // The pass went another way from here on: the calling thread computes the rest itself.
       parted_ = true;
