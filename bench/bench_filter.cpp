@@ -17,7 +17,7 @@ namespace {
 
 struct TFilterBench {
   std::ostringstream messages;
-  ConsoleHost host{messages, false, true};
+  ConsoleHost host{messages, false, TConsoleProgress::None};
   TTemplateMain main{host, (std::filesystem::temp_directory_path() / "kavrin-bench-filter").string()};
 
   // The archive of the statistics benchmarks and the full set in the list.

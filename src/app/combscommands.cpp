@@ -33,12 +33,14 @@ bool TTemplateMain::CombsGenerate(const TGenerateConfig& params, bool progress) 
   TCombList& list = Combs.CombsList;
   list.Clear();
   bool ok;
+  const std::string key = Format("generate|%d|%s", {params.Mode, params.Parameters});
   if (params.Mode == GenerateModeFile) {
     ok = Guarded(Format("Ошибка чтения файла \"%s\"!", {params.Parameters}).c_str(),
-                 [&] { ReadListFile(params.Parameters, list); });
+                 [&] { CombsComputeOrTake(key, list, [&] { ReadListFile(params.Parameters, list); }); });
   } else {
-    ok = Guarded("Ошибка генерации файла комбинаций!",
-                 [&] { EnumerateCombs(params.Mode, MyNumbersFromText(params.Parameters), list); });
+    ok = Guarded("Ошибка генерации файла комбинаций!", [&] {
+      CombsComputeOrTake(key, list, [&] { EnumerateCombs(params.Mode, MyNumbersFromText(params.Parameters), list); });
+    });
   }
   if (progress) {
     Combs.History.Clear();
@@ -58,6 +60,17 @@ bool TTemplateMain::CombsTakeUndoCopy(bool withStatus) {
   bool ok = Guarded("", [&] { Combs.TakeUndoCopy(); });
   if (withStatus) SetOperationText("");
   return ok;
+}
+
+bool TTemplateMain::CombsTakeUndoForRebuild(bool withStatus) {
+  std::optional<TBusy> busy;
+  if (withStatus) {
+    busy.emplace(*this);
+    SetOperationText("Создание файла отката...");
+  }
+  Combs.TakeUndoForRebuild();
+  if (withStatus) SetOperationText("");
+  return true;
 }
 
 void TTemplateMain::CombsUndo(bool withStatus) {
@@ -99,13 +112,23 @@ bool TTemplateMain::CombsFilter(TCustomStat& stat, const TStatDrawArray& selecte
       list.Clear();
       return;
     }
-    // The list is touched only once the test is ready, so a failure leaves it as it was.
     const int last = std::max(0, Archive.Count() - 1 - DrawsOffset());
     const bool exclude = mode == TFilterMode::Exclude;
-    stat.LoadDraws(-1, last, View.SortedDraws);
-    const std::unique_ptr<TPreparedMatch> test = stat.PrepareMatches(selected, exclude, View.SortedDraws, last);
-    list.Reserve(source.Count());
-    list.SetCount(static_cast<int32_t>(test->Filter(source.Combs(), exclude, list.Data())));
+    std::string key = Format("filter|%s|%d|%d|%d|%d|", {caption, static_cast<int>(mode), last, View.SortedDraws ? 1 : 0,
+                                                         source.Count()});
+    for (const TStatDrawRec& rec : selected) key += std::to_string(rec.Key()) + ",";
+    try {
+      CombsComputeOrTake(key, list, [&] {
+        stat.LoadDraws(-1, last, View.SortedDraws);
+        const std::unique_ptr<TPreparedMatch> test = stat.PrepareMatches(selected, exclude, View.SortedDraws, last);
+        list.Reserve(source.Count());
+        list.SetCount(static_cast<int32_t>(test->Filter(source.Combs(), exclude, list.Data())));
+      });
+    } catch (...) {
+      // A failure leaves the list as it was before the undo copy, whichever way that was taken.
+      list.CopyFrom(source);
+      throw;
+    }
     Combs.History.Append(caption, valuesText, list.Count(), HistoryIconOf(mode));
   });
   CombsRefresh();

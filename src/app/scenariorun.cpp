@@ -2,9 +2,12 @@
 // variants applied to a start list as a user would apply them on the statistics tab, and the
 // stakes made from what remains.
 #include <algorithm>
+#include <atomic>
 #include <filesystem>
+#include <optional>
 #include <random>
 
+#include "app/scenarioahead.h"
 #include "app/templatemain.h"
 #include "core/errors.h"
 #include "scenarios/expansion.h"
@@ -24,9 +27,14 @@ constexpr char MethodNotFound[] =
 
 // One run, prediction or test: owns the engine's statistics page, which sorts, walks and selects
 // exactly as the statistics tab does, so the window's own table is left to the user.
+//
+// With `cancel` the runner computes a backtest pass ahead on a copy of the application object
+// (see scenarioahead.h): it walks the same steps for the lists alone, makes no stakes and only
+// notes the stop that the stake mode STOP would request; `cancel` set stops it.
 class TScenarioRunner {
  public:
-  explicit TScenarioRunner(TTemplateMain& main) : main_(main), state_(main.ScriptRunState), page_(main.Stats) {
+  explicit TScenarioRunner(TTemplateMain& main, const std::atomic<bool>* cancel = nullptr)
+      : main_(main), state_(main.ScriptRunState), page_(main.Stats), cancel_(cancel) {
     if (main.View.ScriptLogEnabled) state_.Stakes.Log = [this](const std::string& text) { Log(text); };
     state_.Stakes.Status = [this](const std::string& text) { state_.Status.Stakes = text; };
   }
@@ -47,6 +55,7 @@ class TScenarioRunner {
   // be given.
   bool Stopped() {
     main_.Host().ProcessEvents();
+    if (cancel_ && cancel_->load(std::memory_order_relaxed)) state_.StopRequested = true;
     return state_.StopRequested;
   }
   void Fail(const std::string& text) {
@@ -66,6 +75,7 @@ class TScenarioRunner {
   // The filter by values of the selected rows; false once the run must stop.
   bool FilterRows(TCustomStat& stat, const TFilterPart& part, const std::vector<TSelectedRow>& rows);
   void CheckStakes() {
+    if (cancel_) return;
     main_.StakesCheckAndCommit();
     main_.StakesRefreshView(true, false);
   }
@@ -77,12 +87,13 @@ class TScenarioRunner {
   TTemplateMain& main_;
   TTemplateMain::TScriptRunState& state_;
   TStatPage page_;
+  const std::atomic<bool>* cancel_;
   int line_ = 0;
-  std::mt19937 random_{std::random_device{}()};
+  std::mt19937 random_{main_.ScriptRandomSeed ? *main_.ScriptRandomSeed : std::random_device{}()};
 };
 
 void TScenarioRunner::Pass() {
-  main_.StakesStartBatch();
+  if (!cancel_) main_.StakesStartBatch();
   main_.CombsBufferInvalidate();
   main_.Stats.SaveWeights();
   struct TRestore {
@@ -193,17 +204,14 @@ void TScenarioRunner::StartList(const TLineOptions& options) {
     if (type == TStartCombsType::EXCL && excluded > 0) {
       const int offset = main_.DrawsOffset();
       if (!main_.CombsBufferLoad(offset, excluded)) {
-        if (!main_.CombsTakeUndoCopy(true)) {
-          state_.StopRequested = true;
-          return;
-        }
+        main_.CombsTakeUndoForRebuild(true);
         main_.CombsRemoveLastDraws(excluded);
         main_.CombsBufferStore(offset, excluded);
       }
       if (Stopped()) return;
     }
   }
-  if (options.ClearStakes) {
+  if (options.ClearStakes && !cancel_) {
     main_.Stakes.Truncate();
     main_.StakesReopen();
     main_.StakesRefreshView(true, false);
@@ -251,9 +259,9 @@ void TScenarioRunner::ApplyPart(const TFilterPart& part) {
   TSingleWalkHooks hooks;
   hooks.Stopped = [this] { return Stopped(); };
   hooks.ListCount = [this] { return main_.Combs.CombsList.Count(); };
-  hooks.DistinctNumbers = [this] {
+  hooks.AtMostDistinctNumbers = [this](int limit) {
     const TCombList& list = main_.Combs.CombsList;
-    return DistinctNumbers(list.Storage(), list.Count());
+    return DistinctNumbersAtMost(list.Storage(), list.Count(), limit);
   };
   hooks.Filter = [&](const TSelectedRow& selected) {
     logStep(selected);
@@ -274,7 +282,9 @@ bool TScenarioRunner::FilterRows(TCustomStat& stat, const TFilterPart& part, con
   Log(part.KeepSelected ? "Оставляем выделенные значения..." : "Удаляем выделенные значения...");
   const TFilterMode mode = part.KeepSelected ? TFilterMode::Include : TFilterMode::Exclude;
   const TStatKindList& kinds = page_.Kinds;
-  if (!main_.CombsTakeUndoCopy(true) ||
+  // Without a selected value the filter leaves the list alone, which must then be whole.
+  const bool undoTaken = selected.empty() ? main_.CombsTakeUndoCopy(true) : main_.CombsTakeUndoForRebuild(true);
+  if (!undoTaken ||
       !main_.CombsFilter(stat, selected, mode, kinds.Items.at(kinds.ItemIndex).Text, values)) {
     state_.StopRequested = true;
     return false;
@@ -296,6 +306,7 @@ void TScenarioRunner::MakeStakes(TResultCombsMode mode, int line, int variant, c
   const std::string description = StakeDescription(line, variant, comment, text);
   if (count > 1 && mode == TResultCombsMode::STOP) {
     state_.StopRequested = true;
+    if (cancel_) return;
     Log("{!} Сценарий остановлен!");
     main_.Host().ShowWarning(Format("Выполнение сценария прервано, т.к. после применения всех фильтров в списке "
                                     "комбинаций их осталось более одной: %d!\r\rФильтры: %s",
@@ -307,6 +318,7 @@ void TScenarioRunner::MakeStakes(TResultCombsMode mode, int line, int variant, c
     Log("{-} Ставка игнорирована!");
     return;
   }
+  if (cancel_) return;
   if (Stopped()) return;
   state_.Stakes.Comment = description;
   state_.Stakes.NewOnly = newOnly;
@@ -424,6 +436,11 @@ void TTemplateMain::ScriptTestRun(int tests) {
   if (tests <= 0) return;
   RunScenario(*this, 0, [&](TScenarioRunner& runner) {
     const int offset = DrawsOffset();
+    std::optional<TScenarioAhead> ahead;
+    if (ScriptTestAhead && tests > 1 && TScenarioAhead::Applies(*this))
+      ahead.emplace(*this, tests, [](TTemplateMain& copy, const std::atomic<bool>& cancel) {
+        TScenarioRunner(copy, &cancel).Pass();
+      });
     for (int i = 1; i <= tests; ++i) {
       ScriptRunState.Cycle = i;
       ScriptStatus(0, RunningText);
@@ -432,6 +449,16 @@ void TTemplateMain::ScriptTestRun(int tests) {
       if (runner.Stopped()) break;
       runner.LogOffset();
       if (runner.Stopped()) break;
+      struct TFeedScope {
+        TTemplateMain& main;
+        std::optional<TScenarioAhead>& ahead;
+        int cycle;
+        ~TFeedScope() {
+          main.CombsFeed = nullptr;
+          if (ahead) ahead->EndPass(cycle);
+        }
+      } scope{*this, ahead, i};
+      CombsFeed = ahead ? ahead->BeginPass(i) : nullptr;
       runner.Pass();
     }
     // A stopped test stays at the offset of the interrupted pass, for the user to look at.

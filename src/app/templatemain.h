@@ -11,6 +11,7 @@
 
 #include "app/datadir.h"
 #include "app/uihost.h"
+#include "combs/combsfeed.h"
 #include "combs/combsstore.h"
 #include "combs/numberselection.h"
 #include "core/archive.h"
@@ -163,6 +164,9 @@ class TTemplateMain {
   TCombsStore Combs;
   // Selected rows of the combination list, kept within the list.
   TRowSelection CombsSelection;
+  // While a backtest pass runs with results computed ahead: generation and the filter by values
+  // take their lists from it (or, on the copy that computes them, record them there).
+  TCombsFeed* CombsFeed = nullptr;
 
   // Replaces the list with the generation mode's combinations, or with the list file named by
   // the parameters in mode 4 (a read error keeps what was read). With progress: busy state and
@@ -172,6 +176,9 @@ class TTemplateMain {
   // Copies the list into the undo copy; false after a failure was shown (the copy is then not
   // the list, and the caller must not go on).
   bool CombsTakeUndoCopy(bool withStatus);
+  // The same for an operation that rebuilds the whole list from the copy next: the storages trade
+  // places, so the list must be rebuilt before anything reads it.
+  bool CombsTakeUndoForRebuild(bool withStatus);
   void CombsUndo(bool withStatus);
   // Rebuilds the list from the undo copy without the combinations of the last N draws at the
   // analysis offset, and appends the history row "Последние тиражи".
@@ -573,6 +580,13 @@ class TTemplateMain {
   // Test: the scenario at the offsets tests, tests - 1, ..., 1 (at most the archive's draws - 1),
   // then back to the offset it had unless a stop ended it.
   void ScriptTestRun(int tests);
+  // Backtests compute later passes ahead on a second core (scenarioahead.h) when the scenario
+  // allows it; off, every pass is computed on the calling thread alone. Both leave the same
+  // results.
+  bool ScriptTestAhead = true;
+  // A fixed seed for the stake modes that choose at random, for runs that must compare equal;
+  // unset, each run takes a fresh one.
+  std::optional<uint32_t> ScriptRandomSeed;
   bool ScriptStopUpdate() const { return ScriptRunState.Running && !ScriptRunState.StopRequested; }
   void ScriptStopExecute();
   // Progress of a run: cycle, line (0 outside a line), stakes and the text, then the window's events.
@@ -598,6 +612,14 @@ class TTemplateMain {
       host_.ShowError(*prefix ? Format("%s\r\r%s", {prefix, e.what()}) : std::string(e.what()));
       return false;
     }
+  }
+
+  // Computes `list` unless the feed holds its result; a computed list is handed to the feed.
+  template <typename Compute>
+  void CombsComputeOrTake(const std::string& key, TCombList& list, Compute&& compute) {
+    if (CombsFeed && CombsFeed->Take(key, list)) return;
+    compute();
+    if (CombsFeed) CombsFeed->Put(key, list);
   }
 
  private:

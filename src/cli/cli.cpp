@@ -26,6 +26,7 @@ namespace {
 
 struct Context {
   TTemplateMain& main;
+  ConsoleHost& host;
   CliArgs& args;
   TCliOutput& out;
   std::ostream& err;
@@ -330,7 +331,10 @@ void ScenarioTest(Context& c) {
   if (!LoadScenarioArgument(c, path)) return;
   std::map<std::string, TRatingData> before;
   for (const TRatingData& row : c.main.Ratings) before.emplace(row.Key, row);
+  const TTemplateMain::TScriptRunState& state = c.main.ScriptRunState;
+  c.host.Steps = [&state, &tests] { return std::pair{state.Cycle, state.Running ? *tests : 0}; };
   c.main.ScriptTestRun(*tests);
+  c.host.Steps = nullptr;
   PrintRow(c.out, RatingsCaptions());
   for (int row = 0; row < static_cast<int>(c.main.Ratings.size()); ++row) {
     auto old = before.find(c.main.Ratings[row].Key);
@@ -368,17 +372,18 @@ const std::map<std::string, TCommand>& Commands() {
 }
 
 constexpr char Usage[] =
-    "usage: kavrin-cli [--data-dir DIR] [--sorted] [--decimal-separator C] [--yes|--no] [--quiet] [--xlsx FILE]\n"
+    "usage: kavrin-cli [--data-dir DIR] [--sorted] [--decimal-separator C] [--yes|--no] [--quiet] [--progress]\n"
+    "                  [--xlsx FILE]\n"
     "                  COMMAND [ARGS]\n"
     "commands: draws list|add|import|export|download, combs generate|filter, stakes list|check,\n"
     "          rating, methods, stats, value, fullset build, scenario run|test\n";
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
+int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err, int errColumns) {
   std::string dataDirOption;
   std::optional<std::string> xlsxFile;
-  bool sorted = false, answerYes = false, quiet = false;
+  bool sorted = false, answerYes = false, quiet = false, progress = false;
   std::string decimalSeparator = ".";
   size_t i = 0;
   try {
@@ -398,6 +403,7 @@ int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream
       else if (option == "--yes") answerYes = true;
       else if (option == "--no") answerYes = false;
       else if (option == "--quiet") quiet = true;
+      else if (option == "--progress") progress = true;
       else if (option == "--xlsx") xlsxFile = value();
       else throw CliUsageError("unknown option " + option);
     }
@@ -431,7 +437,14 @@ int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream
   }
 
   FormatSettings().DecimalSeparator = decimalSeparator;
-  ConsoleHost host(err, answerYes, quiet);
+  // A terminal gets one line that rewrites itself; anything else the texts only when asked for.
+  const TConsoleProgress shown = quiet             ? TConsoleProgress::None
+                                 : errColumns > 0 ? TConsoleProgress::Line
+                                 : progress       ? TConsoleProgress::Lines
+                                                  : TConsoleProgress::None;
+  ConsoleHost host(err, answerYes, shown, errColumns);
+  TProgressClearingBuf clearing(out.rdbuf(), host);
+  std::ostream tables(shown == TConsoleProgress::Line ? &clearing : out.rdbuf());
   TFormMain main(host, ResolveDataDir(dataDirOption));
   main.LoadViewSettings();
   if (sorted) main.View.SortedDraws = true;
@@ -443,9 +456,9 @@ int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream
   main.RatingsLoad();
 
   CliArgs args(std::vector<std::string>(argv.begin() + static_cast<long>(i + words), argv.end()));
-  TCliOutput output(out);
+  TCliOutput output(tables);
   if (xlsxFile) output.CollectTable(command.SheetTitle);
-  Context context{main, args, output, err};
+  Context context{main, host, args, output, err};
   try {
     command.Run(context);
   } catch (const CliUsageError& e) {

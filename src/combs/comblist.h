@@ -4,6 +4,7 @@
 // copied and filtered without a single reallocation.
 #include <cstdint>
 #include <span>
+#include <utility>
 
 #include "core/game.h"
 
@@ -35,6 +36,11 @@ class TCombList {
   }
   // Becomes a copy of `source` (count and entries); grows first when `source` is larger.
   void CopyFrom(const TCombList& source);
+  // Trades storage and count with `other`.
+  void Swap(TCombList& other) {
+    items_.swap(other.items_);
+    std::swap(count_, other.count_);
+  }
 
   // For writers that fill the storage themselves: room for `entries` is made first with
   // Reserve, then the count is set to how many were written.

@@ -29,6 +29,9 @@ class TCombsStore {
   void ReserveFullSet();
 
   void TakeUndoCopy() { CombsUndoList.CopyFrom(CombsList); }
+  // The undo copy for an operation that rebuilds the whole list from it: the two storages trade
+  // places instead of copying, and the list holds nothing meaningful until it is rebuilt.
+  void TakeUndoForRebuild() { CombsList.Swap(CombsUndoList); }
   // Puts the undo copy back and empties it: one level only.
   void Undo();
 

@@ -339,6 +339,21 @@ TByteArray DistinctNumberList(const TCombsArray& combs, int64_t k) {
 
 int DistinctNumbers(const TCombsArray& combs, int64_t k) { return static_cast<int>(DistinctNumberList(combs, k).size()); }
 
+bool DistinctNumbersAtMost(const TCombsArray& combs, int64_t k, int limit) {
+  // DistinctNumbers counts no further than NumberMax either.
+  if (limit >= NumberMax) return true;
+  bool seen[256] = {};
+  int count = 0;
+  const int64_t end = std::min<int64_t>(k, static_cast<int64_t>(combs.size()));
+  for (int64_t i = 0; i < end; ++i)
+    for (uint8_t n : combs[i])
+      if (!seen[n]) {
+        seen[n] = true;
+        if (++count > limit) return false;
+      }
+  return true;
+}
+
 TNumberSet RandomNumberSet(const TCombsArray& combs, int64_t k, int limit) {
   TByteArray list = DistinctNumberList(combs, k);
   limit = std::clamp(limit, 0, TNumberSet::Capacity);

@@ -102,6 +102,9 @@ TNumberSet CombToNumberSet(const TComb& comb);
 TNumberSet IntersectDrawSet(const TDrawRec& draw, const TNumberSet& set);
 bool SameNumberSet(const TNumberSet& a, const TNumberSet& b);
 int DistinctNumbers(const TCombsArray& combs, int64_t k);
+// Whether the first k combinations hold at most `limit` distinct numbers: the scan ends as soon
+// as one more was met, which in a long list is near its start.
+bool DistinctNumbersAtMost(const TCombsArray& combs, int64_t k, int limit);
 TByteArray DistinctNumberList(const TCombsArray& combs, int64_t k);
 TNumberSet RandomNumberSet(const TCombsArray& combs, int64_t k, int limit);
 int ShiftNumber(int n, int d);

@@ -178,7 +178,7 @@ void WalkSingle(const TStatTable& table, const TCustomStat& stat, const TFilterP
         if (hooks.ListCount() <= part.StopValue) return;
         break;
       case TStopMode::SE:
-        if (hooks.DistinctNumbers() <= ExtendedStakeLimit(part.StopValue, maxStake) || hooks.ListCount() <= 1)
+        if (hooks.AtMostDistinctNumbers(ExtendedStakeLimit(part.StopValue, maxStake)) || hooks.ListCount() <= 1)
           return;
         break;
       default:

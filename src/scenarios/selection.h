@@ -56,7 +56,7 @@ TMultiSelection SelectRows(const TStatTable& table, const TCustomStat& stat, con
 struct TSingleWalkHooks {
   std::function<bool()> Stopped;  // a stop was requested (also after a failed step)
   std::function<int32_t()> ListCount;
-  std::function<int()> DistinctNumbers;
+  std::function<bool(int limit)> AtMostDistinctNumbers;  // the list holds at most `limit` numbers
   // Filters the list by the row's value alone. Returns false when that emptied the list and the
   // step was rolled back.
   std::function<bool(const TSelectedRow&)> Filter;

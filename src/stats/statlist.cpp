@@ -46,6 +46,20 @@ bool TStatKindList::SelectEntry(int entry) {
 
 TStatList::TStatList() : draws_(&NoDraws()) {}
 
+void TStatList::CopySettingsFrom(const TStatList& other) {
+  Config = other.Config;
+  Generate = other.Generate;
+  Shredding = other.Shredding;
+  SavedWeights = other.SavedWeights;
+  HelpFile = other.HelpFile;
+  Language = other.Language;
+  Ordered = other.Ordered;
+  ShowGroupName = other.ShowGroupName;
+  ShowMethodFlags = other.ShowMethodFlags;
+  AllEnabled = other.AllEnabled;
+  methods_ = other.methods_;
+}
+
 void TStatList::BuildMethods() {
   Ordered = false;
   ShowGroupName = true;

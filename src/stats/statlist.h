@@ -52,6 +52,9 @@ class TStatList {
   TStatList();
   TStatList(const TStatList&) = delete;
   TStatList& operator=(const TStatList&) = delete;
+  // Takes the other registry's configuration, entries and display options; the archive it reads
+  // stays its own.
+  void CopySettingsFrom(const TStatList& other);
 
   // ---- configuration the methods and the stake Parts read ----
   TConfigData Config;  // matrix, channels, stake prices, weights, segments

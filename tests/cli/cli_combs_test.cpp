@@ -12,7 +12,7 @@ CliRun Cli(const std::vector<std::string>& args) { return test::RunCliCaptured(a
 
 TEST(CliCombs, GeneratePrintsTheCountAndWritesTheListFile) {
   test::TempDir dir;
-  CliRun full = Cli({"--data-dir", dir.Path(), "combs", "generate"});
+  CliRun full = Cli({"--data-dir", dir.Path(), "--progress", "combs", "generate"});
   EXPECT_EQ(full.status, 0);
   EXPECT_EQ(full.out, "2118760\n");
   EXPECT_NE(full.err.find("Генерация возможных комбинаций...\n"), std::string::npos);

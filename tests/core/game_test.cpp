@@ -220,6 +220,10 @@ TEST(Draws, DistinctNumbersStopAtFifty) {
   EXPECT_EQ(DistinctNumbers(combs, 10), 50);
   EXPECT_EQ(DistinctNumbers(combs, 1000), 50);
   EXPECT_EQ(DistinctNumbers(combs, 0), 0);
+  // The same counts as a test against a limit, which stops as soon as the limit is passed.
+  for (int64_t k : {0, 1, 2, 10, 11})
+    for (int limit : {0, 5, 9, 10, 11, 49, 50, 60})
+      EXPECT_EQ(DistinctNumbersAtMost(combs, k, limit), DistinctNumbers(combs, k) <= limit) << k << " " << limit;
   TByteArray list = DistinctNumberList(combs, 2);
   EXPECT_EQ(list, (TByteArray{50, 40, 30, 20, 10, 49, 39, 29, 19, 9}));
   EXPECT_EQ(DistinctNumberList(combs, 11).size(), 50u);

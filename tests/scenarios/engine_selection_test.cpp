@@ -162,7 +162,7 @@ struct FakeList {
     TSingleWalkHooks hooks;
     hooks.Stopped = [this] { return stop; };
     hooks.ListCount = [this] { return count; };
-    hooks.DistinctNumbers = [this] { return count / 10; };
+    hooks.AtMostDistinctNumbers = [this](int limit) { return count / 10 <= limit; };
     hooks.Filter = [this](const TSelectedRow& row) {
       steps.push_back(row);
       if (count <= taken) return false;
