@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "core/fileio.h"
 #include "core/format.h"
+#include "stakes/systemplay.h"
 
 namespace kavrin {
 
@@ -13,6 +14,12 @@ TTemplateMain::TTemplateMain(UiHost& host, std::string dataDir)
 }
 
 std::string TTemplateMain::DataPath(const std::string& fileName) const { return JoinPath(dataDir_, fileName); }
+
+void TTemplateMain::RemoveLeftoverTempFiles() {
+  kavrin::RemoveLeftoverTempFiles(dataDir_);
+  kavrin::RemoveLeftoverTempFiles(DataPath(FullSetFolder));
+  kavrin::RemoveLeftoverTempFiles(DataPath(SystemsFolderName));
+}
 
 void TTemplateMain::SetStatus(int panel, const std::string& text) {
   std::string& current = status_.at(panel);

@@ -43,6 +43,9 @@ class TTemplateMain {
   UiHost& Host() { return host_; }
   const std::string& DataDir() const { return dataDir_; }
   std::string DataPath(const std::string& fileName) const;
+  // Start-up, once the stakes file's lock is held: the atomic writer's temporary files that an
+  // interrupted run left in the data folder, the full-set folder and the systems folder go.
+  void RemoveLeftoverTempFiles();
 
   // ---- busy counter and status bar ----
   // Raised by every long operation; every command is disabled while it is above zero.

@@ -432,6 +432,7 @@ int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream
   main.InitStatistics();
   // The stakes file's lock keeps the window and a second CLI run off this data folder.
   if (!main.StakesOpenAtStart()) return ExitFailed;
+  main.RemoveLeftoverTempFiles();
   main.LoadArchive();
   main.RatingsLoad();
 
