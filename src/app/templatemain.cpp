@@ -113,7 +113,9 @@ void TTemplateMain::LoadArchive() {
   if (FileExists(Archive.Path())) {
     TBusy busy(*this);
     SetOperationText("Загрузка файла тиражей...");
-    Guarded("Ошибка чтения файла тиражей!", [&] { Archive.Load(); });
+    std::string warning;
+    Guarded("Ошибка чтения файла тиражей!", [&] { warning = Archive.Load(); });
+    if (!warning.empty()) host_.ShowWarning(warning, "Внимание!");
     SetOperationText("");
   }
   UpdateArchiveList(true);
