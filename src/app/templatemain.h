@@ -318,10 +318,13 @@ class TTemplateMain {
 
   // ---- the rating (ratingcommands.cpp) ----
   TRatingsArray Ratings;
+  TLoadState RatingsFileState;  // a rating file that could not be read is never rewritten
   TListSort RatingsSortOrder{3, 1};  // the view's column and direction (1 = descending)
   std::vector<int> RatingsSelection;  // selected rows of the rating view
+  // Reads the file and sorts the rows by the view's order, in memory only: reading writes nothing.
   void RatingsLoad();
   void RatingsSave();
+  // Sorts and saves.
   void RatingsSort(int column, int direction);
   void RatingsRefreshView();
   // The cells of a view row; "# bad data #" for a row the rating does not have.
