@@ -265,10 +265,7 @@ void StatValue(Context& c) {
   } catch (const KavrinError& e) {
     throw CliUsageError(e.what());
   }
-  TComb sortedComb = comb;
-  SortComb(sortedComb);
-  if (sortedComb[0] < 1 || sortedComb[DrawSize - 1] > NumberMax ||
-      std::adjacent_find(sortedComb.begin(), sortedComb.end()) != sortedComb.end())
+  if (!IsValidComb(comb))
     throw CliUsageError("--comb needs five different numbers from 1 to 50");
   c.main.RefreshSuspended = true;  // the value needs no view
   c.main.SetDrawsOffset(offset);
