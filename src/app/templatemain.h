@@ -348,6 +348,7 @@ class TTemplateMain {
 
   // ---- regular stakes (tablescommands.cpp); read and written only while their tab is shown ----
   TTableStakesArray Tables;
+  TLoadState TablesFileState;
   std::vector<int> TablesSelection;  // selected rows of the regular stakes view
   void TablesLoad();
   void TablesSave();
