@@ -484,6 +484,7 @@ class TTemplateMain {
   // The scenario's lines, an empty one being a separator. Read it freely; change it only through
   // the operations below, which keep the working file in step with every change.
   TScenarioLines ScriptLines;
+  TLoadState ScriptFileState;  // the working file's
   // Selected rows of the scenario view, ascending.
   std::vector<int> ScriptSelection;
   // The scenario tab's first status panel, "Строк: %d".
