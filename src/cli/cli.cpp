@@ -440,6 +440,10 @@ int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream
   } catch (const CliUsageError& e) {
     err << "error: " << e.what() << "\n";
     return ExitBadArguments;
+  } catch (const std::exception& e) {
+    // A failure no command step caught (a file gone bad under the run) still ends in a message.
+    host.ShowError(e.what());
+    return ExitFailed;
   }
   return host.ErrorShown() ? ExitFailed : ExitOk;
 }
