@@ -34,6 +34,7 @@ using Clock = std::chrono::steady_clock;
 struct Transfer {
   std::string body;
   std::string statusLine;
+  std::string location;  // of the last redirect
   Clock::time_point lastActivity = Clock::now();
   curl_off_t lastDown = 0;
   curl_off_t lastUp = 0;
@@ -59,6 +60,7 @@ size_t OnHeader(char* data, size_t size, size_t count, void* user) {
   std::string_view line(data, size * count);
   // Each hop of a redirect starts with its own status line; the last one is the answer.
   if (line.rfind("HTTP/", 0) == 0) t->statusLine = Trim(line);
+  if (line.size() > 9 && SameText(line.substr(0, 9), "Location:")) t->location = Trim(line.substr(9));
   t->lastActivity = Clock::now();
   return size * count;
 }
@@ -164,11 +166,8 @@ std::string THttpClient::Perform(const std::string& url, const std::string* form
   if (transfer.timedOut) throw KavrinError(Format(ReadTimeoutMessage, {Settings.ReadTimeoutMs}));
   if (transfer.tooLarge || result == CURLE_FILESIZE_EXCEEDED)
     throw KavrinError(Format(ReplyTooLargeMessage, {static_cast<long long>(Settings.MaxReplyBytes)}));
-  if (secure && result == CURLE_UNSUPPORTED_PROTOCOL) {
-    const char* target = nullptr;
-    curl_easy_getinfo(curl, CURLINFO_REDIRECT_URL, &target);
-    if (target && HasUrlScheme(target, "http")) throw KavrinError(Format(InsecureRedirectMessage, {target}));
-  }
+  if (secure && result == CURLE_UNSUPPORTED_PROTOCOL && HasUrlScheme(transfer.location, "http"))
+    throw KavrinError(Format(InsecureRedirectMessage, {transfer.location}));
   if (result != CURLE_OK) throw KavrinError(*errorText ? errorText : curl_easy_strerror(result));
   long status = 0;
   curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
