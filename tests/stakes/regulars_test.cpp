@@ -89,8 +89,8 @@ TEST(RegularStakes, RecordsOutOfRangeAreRefusedByTheirNumber) {
   count.Stakes = -1;
   const Case cases[] = {
       {"source", source, "источник 2 вне диапазона от 0 до 1"},
-      {"start", start, "стартовая комбинация не из пяти разных чисел"},
-      {"current", current, "текущая комбинация не из пяти разных чисел"},
+      {"start", start, "стартовая комбинация не из пяти разных чисел от 1 до 50"},
+      {"current", current, "текущая комбинация не из пяти разных чисел от 1 до 50"},
       {"step", step, "шаг 51 вне диапазона от -50 до 50"},
       {"count", count, "количество ставок -1 отрицательно"},
   };
