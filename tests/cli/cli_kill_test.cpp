@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <iterator>
 
 #include "cli/cli_run.h"
 #include "core/archive.h"
@@ -101,11 +102,13 @@ TEST(KillWhileWriting, EveryFileStaysWholeAndTheNextStartLeavesNoTemporaryFile) 
     archive.Save();
   }
   // A round writes the archive (1 chunk), the rating (2), the full-set file (2), 200 stakes and
-  // the stakes file's replacement (1): these are the first writes of each store in the first two
-  // rounds and the replacement at the end of each.
-  const int writes[] = {1, 2, 3, 4, 5, 6, 206, 207, 208, 210, 212, 412};
+  // the stakes file's replacement (1): these are every write of the first round but the stakes,
+  // the first stake, the replacement at the end of each of the first two rounds and the second
+  // round's writes of the whole files. All but the stake's leave a temporary file.
+  const int writes[] = {1, 2, 3, 4, 5, 6, 206, 207, 208, 209, 210, 211, 412};
+  const int writesWithTemporary = 12;
   int leftoversSeen = 0;
-  for (int kill = 0; kill < 24; ++kill) {
+  for (int kill = 0; kill < 2 * static_cast<int>(std::size(writes)); ++kill) {
     SCOPED_TRACE("kill " + std::to_string(kill));
     const int killAtWrite = kill % 2 == 0 ? writes[kill / 2] : 0;
     const pid_t child = ::fork();
@@ -113,7 +116,7 @@ TEST(KillWhileWriting, EveryFileStaysWholeAndTheNextStartLeavesNoTemporaryFile) 
     if (child == 0) WriteForever(dir.Path(), killAtWrite);
     // The other kills come from outside, at moments from the first bytes to several rounds in.
     if (killAtWrite == 0) {
-      ::usleep(static_cast<useconds_t>(3000 + kill * 40000));
+      ::usleep(static_cast<useconds_t>(3000 + kill * 38000));
       ::kill(child, SIGKILL);
     }
     int status = 0;
@@ -137,8 +140,8 @@ TEST(KillWhileWriting, EveryFileStaysWholeAndTheNextStartLeavesNoTemporaryFile) 
     EXPECT_EQ(Leftovers(dir.Path()), std::vector<std::string>{});
     EXPECT_EQ(Leftovers(dir.File(FullSetFolder)), std::vector<std::string>{});
   }
-  // The kills inside a write leave its temporary file; without any the test would test nothing.
-  EXPECT_GE(leftoversSeen, 12);
+  // The kills inside a write leave its temporary file; without them the test would test nothing.
+  EXPECT_GE(leftoversSeen, writesWithTemporary);
 }
 
 }  // namespace
