@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  libcurl4-openssl-dev zlib1g-dev libcpp-httplib-dev libxlsxwriter-dev
+  libcurl4-openssl-dev libssl-dev zlib1g-dev libcpp-httplib-dev libxlsxwriter-dev
 )
 
 missing=()

@@ -32,14 +32,17 @@ std::string ArchivePageAddress(const std::string& site, int first, int last) {
 
 TDrawsArray ReadArchivePage(const std::string& page, int first, int last) {
   TDrawsArray draws;
-  std::string block = TextBetween(page, "<div class=\"data drawings_data\">", "<div class=\"content_decor\">", true);
+  const std::string blockText =
+      TextBetween(page, "<div class=\"data drawings_data\">", "<div class=\"content_decor\">", true);
+  std::string_view block = blockText;
   while (auto element = NextTextElement(block, "<div class=\"elem\">")) {
     TDrawRec draw;
     draw.Number = NumberFromText(TextBetween(*element, "<a href=\"/5x50/archive/", "\">", true));
     draw.Date = CutDrawDate(TextBetween(*element, "<div class=\"draw_date\" title=\"", "\">", true));
-    std::string values = NestedTextBetween(*element, "<div class=\"container cleared\"", "<div class=\"controls\">",
+    const std::string valuesText = NestedTextBetween(*element, "<div class=\"container cleared\"", "<div class=\"controls\">",
                                            ">", "</div>");
-    if (draw.Number <= 0 || draw.Date.empty() || values.empty()) continue;
+    if (draw.Number <= 0 || draw.Date.empty() || valuesText.empty()) continue;
+    std::string_view values = valuesText;
     // Draws the request did not ask for would be stored twice, and a source that ignores the
     // range would keep the download going for ever.
     if (draw.Number < first || draw.Number > last) continue;

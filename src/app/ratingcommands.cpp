@@ -17,21 +17,35 @@ std::vector<TRatingData> SelectedRows(const TRatingsArray& rows, const std::vect
   return selected;
 }
 
+void SortRatingRows(TTemplateMain& main, int column, int direction) {
+  TTemplateMain::TBusy busy(main);
+  main.SetOperationText("Сортировка рейтинга...");
+  main.RatingsSortOrder = TListSort{column, direction};
+  if (column >= 0 && main.Ratings.size() >= 2) RatingsSortRows(main.Ratings, column, direction);
+  main.SetOperationText("");
+}
+
 }  // namespace
 
 void TTemplateMain::RatingsLoad() {
   const std::string path = DataPath(RatingFileName);
+  RatingsFileState.SetLoaded();
   if (FileExists(path)) {
-    bool read;
-    {
-      TBusy busy(*this);
-      SetOperationText("Загрузка файла рейтинга...");
-      Ratings.clear();
-      read = Guarded("Ошибка чтения файла рейтинга!", [&] { ReadRatingsFile(path, Ratings); });
-      SetOperationText("");
-    }
-    // A damaged file is not rewritten from the part that could be read.
-    if (read) RatingsSort(RatingsSortOrder.Column, RatingsSortOrder.Direction);
+    TBusy busy(*this);
+    SetOperationText("Загрузка файла рейтинга...");
+    Ratings.clear();
+    if (!Guarded("Ошибка чтения файла рейтинга!", [&] {
+          try {
+            ReadRatingsFile(path, Ratings);
+          } catch (const std::exception& e) {
+            RatingsFileState.SetFailed(e.what());
+            throw;
+          }
+        }))
+      Ratings.clear();  // no row of a damaged file is shown as if it were the rating
+    else
+      SortRatingRows(*this, RatingsSortOrder.Column, RatingsSortOrder.Direction);
+    SetOperationText("");
   }
   RatingsRefreshView();
 }
@@ -40,20 +54,17 @@ void TTemplateMain::RatingsSave() {
   {
     TBusy busy(*this);
     SetOperationText("Сохранение файла рейтинга...");
-    Guarded("Ошибка записи в файл рейтинга!", [&] { WriteRatingsFile(DataPath(RatingFileName), Ratings); });
+    Guarded("Ошибка записи в файл рейтинга!", [&] {
+      RatingsFileState.RequireLoaded();
+      WriteRatingsFile(DataPath(RatingFileName), Ratings);
+    });
     SetOperationText("");
   }
   RatingsRefreshView();
 }
 
 void TTemplateMain::RatingsSort(int column, int direction) {
-  {
-    TBusy busy(*this);
-    SetOperationText("Сортировка рейтинга...");
-    RatingsSortOrder = TListSort{column, direction};
-    if (column >= 0 && Ratings.size() >= 2) RatingsSortRows(Ratings, column, direction);
-    SetOperationText("");
-  }
+  SortRatingRows(*this, column, direction);
   RatingsSave();
 }
 
@@ -72,7 +83,8 @@ std::array<std::string, RatingsColumnCount> TTemplateMain::RatingsRowText(int ro
 }
 
 void TTemplateMain::RatingsRefreshExecute() {
-  if (!Ratings.empty() &&
+  // Rebuilding replaces the rating file, a damaged one included: that too is asked first.
+  if ((!Ratings.empty() || !RatingsFileState.Loaded()) &&
       !host_.Ask("Пересчитать рейтинг только по текущим ставкам?\r\rНакопленные ранее данные по удаленным ставкам "
                  "будут потеряны.",
                  "Подтверждение", true))
@@ -92,7 +104,9 @@ void TTemplateMain::RatingsRefreshExecute() {
     if (rebuilt) Ratings = std::move(rows);
     SetOperationText("");
   }
-  if (rebuilt) RatingsSort(RatingsSortOrder.Column, RatingsSortOrder.Direction);
+  if (!rebuilt) return;
+  RatingsFileState.SetLoaded();
+  RatingsSort(RatingsSortOrder.Column, RatingsSortOrder.Direction);
 }
 
 void TTemplateMain::RatingsExportExecute() {

@@ -76,15 +76,33 @@ bool TTemplateMain::ScriptSaveFile(const std::string& path) {
 
 void TTemplateMain::ScriptAutoLoad() {
   const std::string path = DataPath(ScriptWorkingFileName);
-  if (FileExists(path))
-    ScriptLoadFile(path, false);
-  else
+  ScriptFileState.SetLoaded();
+  if (!FileExists(path)) {
     ScriptRefreshView();
+    return;
+  }
+  // As ScriptLoadFile, and a working file that could not be read is never rewritten.
+  TBusy busy(*this);
+  SetOperationText(Format("Загрузка файла \"%s\"...", {path}));
+  try {
+    ScriptLines = ReadScenarioFile(path);
+  } catch (const std::exception& e) {
+    ScriptFileState.SetFailed(e.what());
+    host_.ShowError(Format("Ошибка чтения файла \"%s\"!\r\r%s", {path, e.what()}));
+  }
+  ScriptRefreshView();
+  SetOperationText("");
 }
 
-bool TTemplateMain::ScriptAutoSave() { return ScriptSaveFile(DataPath(ScriptWorkingFileName)); }
+bool TTemplateMain::ScriptAutoSave() {
+  const std::string path = DataPath(ScriptWorkingFileName);
+  if (ScriptFileState.Loaded()) return ScriptSaveFile(path);
+  host_.ShowError(Format("Ошибка записи в файл \"%s\"!\r\r%s", {path, ScriptFileState.Error()}));
+  return false;
+}
 
 void TTemplateMain::ScriptReplaceAll(const TScenarioLines& lines) {
+  ScriptFileState.RequireLoaded();
   SaveScenarioFile(DataPath(ScriptWorkingFileName), lines);
   ScriptLines = lines;
   ScriptRefreshView();

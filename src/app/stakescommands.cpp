@@ -62,16 +62,9 @@ bool TTemplateMain::StakesLoad() {
   Stakes.SetPath(DataPath(StakesFileName));
   Guarded(ReadError, [&] {
     Stakes.Open();
-    if (Stakes.TornTail()) {
-      host_.ShowWarning("Последняя запись файла ставок повреждена и будет удалена!", "Внимание!");
-      Stakes.Truncate(Stakes.Count() * static_cast<int64_t>(StakeRecordSize));
-    }
-    if (Stakes.Obsolete()) {
-      host_.ShowWarning("Обнаружен файл ставок устаревшей версии - имеющиеся в файле ставки будут удалены!",
-                        "Внимание!");
-      Stakes.Truncate();
-      StakesResetView();
-    }
+    const TStakesFile::TVersionRule rule = Stakes.ApplyVersionRule();
+    if (!rule.Warning.empty()) host_.ShowWarning(rule.Warning, "Внимание!");
+    if (rule.Emptied) StakesResetView();
   });
   SetOperationText("");
   StakesRefreshView(true, false);

@@ -22,10 +22,19 @@ std::vector<int> ValidRows(const std::vector<int>& selection, size_t count) {
 void TTemplateMain::TablesLoad() {
   const std::string path = DataPath(TablesFileName);
   Tables.clear();
+  TablesFileState.SetLoaded();
   if (View.TabTables && FileExists(path)) {
     TBusy busy(*this);
     SetOperationText("Загрузка файла регулярных ставок...");
-    Guarded("Ошибка чтения файла регулярных ставок!", [&] { ReadTablesFile(path, Tables); });
+    Guarded("Ошибка чтения файла регулярных ставок!", [&] {
+      try {
+        ReadTablesFile(path, Tables);
+      } catch (const std::exception& e) {
+        Tables.clear();
+        TablesFileState.SetFailed(e.what());
+        throw;
+      }
+    });
     SetOperationText("");
   }
   TablesSelection = ValidRows(TablesSelection, Tables.size());
@@ -35,7 +44,10 @@ void TTemplateMain::TablesSave() {
   if (!View.TabTables) return;
   TBusy busy(*this);
   SetOperationText("Сохранение файла регулярных ставок...");
-  Guarded("Ошибка записи в файл регулярных ставок!", [&] { WriteTablesFile(DataPath(TablesFileName), Tables); });
+  Guarded("Ошибка записи в файл регулярных ставок!", [&] {
+    TablesFileState.RequireLoaded();
+    WriteTablesFile(DataPath(TablesFileName), Tables);
+  });
   SetOperationText("");
   TablesSelection = ValidRows(TablesSelection, Tables.size());
 }

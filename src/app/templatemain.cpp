@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "core/fileio.h"
 #include "core/format.h"
+#include "stakes/systemplay.h"
 
 namespace kavrin {
 
@@ -13,6 +14,12 @@ TTemplateMain::TTemplateMain(UiHost& host, std::string dataDir)
 }
 
 std::string TTemplateMain::DataPath(const std::string& fileName) const { return JoinPath(dataDir_, fileName); }
+
+void TTemplateMain::RemoveLeftoverTempFiles() {
+  kavrin::RemoveLeftoverTempFiles(dataDir_);
+  kavrin::RemoveLeftoverTempFiles(DataPath(FullSetFolder));
+  kavrin::RemoveLeftoverTempFiles(DataPath(SystemsFolderName));
+}
 
 void TTemplateMain::SetStatus(int panel, const std::string& text) {
   std::string& current = status_.at(panel);
@@ -106,7 +113,9 @@ void TTemplateMain::LoadArchive() {
   if (FileExists(Archive.Path())) {
     TBusy busy(*this);
     SetOperationText("Загрузка файла тиражей...");
-    Guarded("Ошибка чтения файла тиражей!", [&] { Archive.Load(); });
+    std::string warning;
+    Guarded("Ошибка чтения файла тиражей!", [&] { warning = Archive.Load(); });
+    if (!warning.empty()) host_.ShowWarning(warning, "Внимание!");
     SetOperationText("");
   }
   UpdateArchiveList(true);

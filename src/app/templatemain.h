@@ -44,6 +44,9 @@ class TTemplateMain {
   UiHost& Host() { return host_; }
   const std::string& DataDir() const { return dataDir_; }
   std::string DataPath(const std::string& fileName) const;
+  // Start-up, once the stakes file's lock is held: the atomic writer's temporary files that an
+  // interrupted run left in the data folder, the full-set folder and the systems folder go.
+  void RemoveLeftoverTempFiles();
 
   // ---- busy counter and status bar ----
   // Raised by every long operation; every command is disabled while it is above zero.
@@ -322,10 +325,13 @@ class TTemplateMain {
 
   // ---- the rating (ratingcommands.cpp) ----
   TRatingsArray Ratings;
+  TLoadState RatingsFileState;  // a rating file that could not be read is never rewritten
   TListSort RatingsSortOrder{3, 1};  // the view's column and direction (1 = descending)
   std::vector<int> RatingsSelection;  // selected rows of the rating view
+  // Reads the file and sorts the rows by the view's order, in memory only: reading writes nothing.
   void RatingsLoad();
   void RatingsSave();
+  // Sorts and saves.
   void RatingsSort(int column, int direction);
   void RatingsRefreshView();
   // The cells of a view row; "# bad data #" for a row the rating does not have.
@@ -349,6 +355,7 @@ class TTemplateMain {
 
   // ---- regular stakes (tablescommands.cpp); read and written only while their tab is shown ----
   TTableStakesArray Tables;
+  TLoadState TablesFileState;
   std::vector<int> TablesSelection;  // selected rows of the regular stakes view
   void TablesLoad();
   void TablesSave();
@@ -484,6 +491,7 @@ class TTemplateMain {
   // The scenario's lines, an empty one being a separator. Read it freely; change it only through
   // the operations below, which keep the working file in step with every change.
   TScenarioLines ScriptLines;
+  TLoadState ScriptFileState;  // the working file's
   // Selected rows of the scenario view, ascending.
   std::vector<int> ScriptSelection;
   // The scenario tab's first status panel, "Строк: %d".

@@ -260,10 +260,7 @@ void StatValue(Context& c) {
   } catch (const KavrinError& e) {
     throw CliUsageError(e.what());
   }
-  TComb sortedComb = comb;
-  SortComb(sortedComb);
-  if (sortedComb[0] < 1 || sortedComb[DrawSize - 1] > NumberMax ||
-      std::adjacent_find(sortedComb.begin(), sortedComb.end()) != sortedComb.end())
+  if (!IsValidComb(comb))
     throw CliUsageError("--comb needs five different numbers from 1 to 50");
   c.main.RefreshSuspended = true;  // the value needs no view
   c.main.SetDrawsOffset(offset);
@@ -452,6 +449,7 @@ int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream
   main.InitStatistics();
   // The stakes file's lock keeps the window and a second CLI run off this data folder.
   if (!main.StakesOpenAtStart()) return ExitFailed;
+  main.RemoveLeftoverTempFiles();
   main.LoadArchive();
   main.RatingsLoad();
 
@@ -464,6 +462,10 @@ int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream
   } catch (const CliUsageError& e) {
     err << "error: " << e.what() << "\n";
     return ExitBadArguments;
+  } catch (const std::exception& e) {
+    // A failure no command step caught (a file gone bad under the run) still ends in a message.
+    host.ShowError(e.what());
+    return ExitFailed;
   }
   if (const TExportTable* table = output.CollectedTable(); table && !TableExportFile(host, *xlsxFile, *table))
     return ExitFailed;

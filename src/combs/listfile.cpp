@@ -1,6 +1,8 @@
 #include "combs/listfile.h"
 
+#include "core/errors.h"
 #include "core/fileio.h"
+#include "core/format.h"
 #include "core/inifile.h"
 #include "core/textlines.h"
 
@@ -16,25 +18,45 @@ bool ListLineToComb(std::string_view line, TComb& comb) {
     if (end == std::string_view::npos) end = line.size();
     if (end > start) {
       if (fields == DrawSize) return false;
+      // Anything that is no number 1..50 becomes 0, which the caller refuses.
       int32_t value;
-      comb[fields++] = static_cast<uint8_t>(TextToInt(line.substr(start, end - start), value) ? value : 0);
+      const bool number = TextToInt(line.substr(start, end - start), value) && value >= 1 && value <= NumberMax;
+      comb[fields++] = static_cast<uint8_t>(number ? value : 0);
     }
     start = end + 1;
   }
   return fields == DrawSize;
 }
 
+// Calls `take` with each combination of the text. A five-field line that is no five distinct
+// numbers 1..50 would index every method's tables out of range: it is refused by its line number.
+template <typename Take>
+void ForEachListComb(std::string_view text, Take&& take) {
+  TComb comb{};
+  int lineNumber = 0;
+  ForEachLine(text, [&](std::string_view line) {
+    ++lineNumber;
+    if (line.empty() || !ListLineToComb(line, comb)) return;
+    if (!IsValidComb(comb))
+      throw KavrinError(Format("Строка %d: \"%s\" - не пять разных чисел от 1 до %d.",
+                               {lineNumber, std::string(line), NumberMax}));
+    take(comb);
+  });
+}
+
 }  // namespace
 
 void AppendListText(std::string_view text, TCombList& list) {
-  TComb comb{};
-  ForEachLine(text, [&](std::string_view line) {
-    if (!line.empty() && ListLineToComb(line, comb)) list.Append(comb);
-  });
+  ForEachListComb(text, [&](const TComb& comb) { list.Append(comb); });
 }
 
 void ReadListFile(const std::string& path, TCombList& list) {
   const std::string text = ReadFileBytes(path);
+  try {
+    ForEachListComb(text, [](const TComb&) {});  // a bad line leaves the list as it was
+  } catch (const KavrinError& e) {
+    throw KavrinError(Format("Файл %s. %s", {path, e.what()}));
+  }
   list.Clear();
   AppendListText(text, list);
 }
@@ -63,7 +85,11 @@ std::string CombsClipboardText(const TCombList& list, const TRowSelection& selec
 
 void PasteCombs(std::string_view text, TCombList& list) {
   list.Clear();
-  ForEachLine(text, [&](std::string_view line) { list.Append(TextToComb(std::string(line))); });
+  ForEachLine(text, [&](std::string_view line) {
+    const TComb comb = TextToComb(std::string(line));
+    if (!IsValidComb(comb)) throw KavrinError(Format("Некорректная комбинация: \"%s\"!", {std::string(line)}));
+    list.Append(comb);
+  });
 }
 
 }  // namespace kavrin

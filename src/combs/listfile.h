@@ -12,11 +12,12 @@ inline constexpr char ListFileFilter[] = "Файлы комбинаций (*.lcv
 inline constexpr char ListFileExt[] = "lcv";
 
 // Appends the combinations of a list file's text. A line is split at runs of ',' and ';'; a
-// line with other than five fields is skipped; each field is trimmed, read as an integer (0
-// when it is none) and stored as its low eight bits, without any check of range or order.
+// line with other than five fields is skipped; each field is trimmed and read as an integer (0
+// when it is none), in the order given. Throws KavrinError naming the line for a five-field line
+// that is no five distinct numbers 1..50; the lines before it are appended.
 void AppendListText(std::string_view text, TCombList& list);
 // Replaces the list with the file's combinations. Throws KavrinError when the file cannot be
-// read; the list is then untouched.
+// read or has a bad line (named with the file); the list is then untouched.
 void ReadListFile(const std::string& path, TCombList& list);
 // One line "a;b;c;d;e" ended by CR LF per combination.
 std::string ListFileText(const TCombList& list);

@@ -44,6 +44,17 @@ TDrawsArray DecodeDraws(std::string_view bytes) {
   return draws;
 }
 
+std::string DrawRecordProblem(const TDrawRec& draw) {
+  bool seen[NumberMax + 1] = {};
+  for (uint8_t n : draw.Numbers) {
+    if (n < 1 || n > NumberMax) return Format("число %d вне диапазона от 1 до %d", {n, NumberMax});
+    if (seen[n]) return Format("число %d повторяется", {n});
+    seen[n] = true;
+  }
+  if (draw.Extra > ExtraMax) return Format("дополнительное число %d больше %d", {draw.Extra, ExtraMax});
+  return "";
+}
+
 std::string CutDrawDate(const std::string& date) { return Utf8Prefix(date, DrawDateLength); }
 
 int FindDrawByNumber(const TDrawsArray& draws, int number) {
@@ -66,13 +77,46 @@ int FindDrawByNumber(const TDrawsArray& draws, int number) {
   return -1;
 }
 
-void TDrawArchive::Load() {
-  if (!FileExists(path_)) return;
-  draws_ = DecodeDraws(ReadFileBytes(path_));
+std::string TDrawArchive::Load() {
+  state_.SetLoaded();
+  if (!FileExists(path_)) return "";
+  std::string warning;
+  try {
+    const std::string bytes = ReadFileBytes(path_);
+    TDrawsArray draws = DecodeDraws(bytes);
+    int badDates = 0;
+    for (size_t i = 0; i < draws.size(); ++i) {
+      const std::string problem = DrawRecordProblem(draws[i]);
+      if (!problem.empty())
+        throw KavrinError(Format("Файл %s, запись %d (тираж %d): %s.", {path_, i + 1, draws[i].Number, problem}));
+      try {
+        DrawTextToDateTime(draws[i].Date);
+      } catch (const KavrinError&) {
+        ++badDates;
+      }
+    }
+    if (const size_t tail = bytes.size() % DrawRecordSize)
+      warning = Format("Файл %s обрывается внутри записи %d: последние %d байт не составляют целой записи и не "
+                       "будут сохранены.",
+                       {path_, draws.size() + 1, tail});
+    if (badDates > 0)
+      warning += (warning.empty() ? "" : "\r") +
+                 Format("Файл %s: дата не читается в записях: %d.", {path_, badDates});
+    draws_ = std::move(draws);
+  } catch (const std::exception& e) {
+    draws_.clear();
+    state_.SetFailed(e.what());
+    UpdateNextDrawMarks();
+    throw;
+  }
   UpdateNextDrawMarks();
+  return warning;
 }
 
-void TDrawArchive::Save() const { WriteFileAtomic(path_, EncodeDraws(draws_)); }
+void TDrawArchive::Save() const {
+  state_.RequireLoaded();
+  WriteFileAtomic(path_, EncodeDraws(draws_));
+}
 
 void TDrawArchive::Append(TDrawRec draw) {
   draw.Date = CutDrawDate(draw.Date);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/game.h"
+#include "core/loadstate.h"
 
 namespace kavrin {
 
@@ -15,6 +16,10 @@ void EncodeDrawRecord(const TDrawRec& draw, uint8_t* out);
 TDrawRec DecodeDrawRecord(const uint8_t* in);
 std::string EncodeDraws(const TDrawsArray& draws);
 TDrawsArray DecodeDraws(std::string_view bytes);  // a trailing partial record is ignored
+
+// Why a draw cannot be analysed (main numbers not five distinct numbers 1..50, an extra number
+// above 11), or empty when it can. An extra number 0 is one the download could not read.
+std::string DrawRecordProblem(const TDrawRec& draw);
 
 // The date text as stored: its first 16 characters.
 std::string CutDrawDate(const std::string& date);
@@ -29,10 +34,15 @@ class TDrawArchive {
   const std::string& Path() const { return path_; }
   void SetPath(std::string path) { path_ = std::move(path); }
 
-  // A missing file leaves the archive empty. Throws KavrinError on a read error.
-  void Load();
-  // Rewrites the file atomically. Throws KavrinError on a write error.
+  // A missing file leaves the archive empty. Throws KavrinError on a read error and for a record
+  // that names no valid draw (the error names the file and the record); the archive is then
+  // empty and marked not loaded. Returns a warning, or empty: a trailing partial record is
+  // ignored (and dropped by the next save), a date that does not read is kept as it stands.
+  std::string Load();
+  // Rewrites the file atomically. Throws KavrinError on a write error, and with the load error's
+  // text, writing nothing, while the file that exists could not be loaded.
   void Save() const;
+  bool Loaded() const { return state_.Loaded(); }
 
   const TDrawsArray& Draws() const { return draws_; }
   int Count() const { return static_cast<int>(draws_.size()); }
@@ -59,6 +69,7 @@ class TDrawArchive {
 
  private:
   std::string path_;
+  TLoadState state_;
   TDrawsArray draws_;
   int offset_ = 0;
   std::bitset<256> nextMarks_;

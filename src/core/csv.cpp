@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <unordered_set>
 
 #include "core/archive.h"
 #include "core/inifile.h"
@@ -81,12 +82,19 @@ TCsvImportResult ImportDrawsCsv(const std::string& text, TDrawsArray& draws) {
   // A line without a draw number takes the next free one: one above the highest number. The
   // count of draws plus one is not free when the numbers have gaps or do not start at 1.
   int64_t highest = 0;
-  for (const TDrawRec& d : draws) highest = std::max<int64_t>(highest, d.Number);
-  for (const std::string& line : TextLines(text)) {
-    if (Trim(line).empty()) continue;
+  // Every line looks its number up: a set keeps the import linear in the lines.
+  std::unordered_set<int32_t> present;
+  present.reserve(draws.size());
+  for (const TDrawRec& d : draws) {
+    highest = std::max<int64_t>(highest, d.Number);
+    present.insert(d.Number);
+  }
+  ForEachLine(text, [&](std::string_view lineView) {
+    const std::string line(lineView);
+    if (Trim(line).empty()) return;
 
     std::vector<std::string> fields = SplitCsvLine(line);
-    if (fields.size() != 7 && fields.size() != 8) continue;
+    if (fields.size() != 7 && fields.size() != 8) return;
     const size_t first = fields.size() == 8 ? 1 : 0;
     TDrawRec draw;
     draw.Number = first ? NumberFromText(fields[0]) : static_cast<int32_t>(std::min<int64_t>(highest + 1, INT32_MAX));
@@ -94,17 +102,18 @@ TCsvImportResult ImportDrawsCsv(const std::string& text, TDrawsArray& draws) {
     std::vector<int32_t> numbers;
     for (int i = 0; i < DrawSize; ++i) numbers.push_back(NumberFromText(fields[first + 1 + i]));
     int32_t extra = NumberFromText(fields[first + 1 + DrawSize]);
-    if (draw.Number <= 0 || FindDrawByNumber(draws, draw.Number) >= 0) continue;
+    if (draw.Number <= 0 || present.count(draw.Number)) return;
     if (!ValidDrawNumbers(numbers, extra)) {
       ++result.SkippedInvalid;
-      continue;
+      return;
     }
     for (int i = 0; i < DrawSize; ++i) draw.Numbers[i] = static_cast<uint8_t>(numbers[i]);
     draw.Extra = static_cast<uint8_t>(extra);
     draws.push_back(draw);
+    present.insert(draw.Number);
     highest = std::max<int64_t>(highest, draw.Number);
     ++result.Appended;
-  }
+  });
   return result;
 }
 

@@ -280,6 +280,13 @@ TDrawRec DrawForAnalysis(const TDrawsArray& draws, int index, bool sorted) {
 
 void SortDrawNumbers(TDrawRec& draw) { std::sort(draw.Numbers.begin(), draw.Numbers.end()); }
 void SortComb(TComb& comb) { std::sort(comb.begin(), comb.end()); }
+
+bool IsValidComb(const TComb& comb) {
+  TComb sorted = comb;
+  SortComb(sorted);
+  return sorted[0] >= 1 && sorted[DrawSize - 1] <= NumberMax &&
+         std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end();
+}
 void SortNumberSet(TNumberSet& set) {
   std::sort(set.Numbers.begin(), set.Numbers.begin() + std::clamp(set.Count, 0, TNumberSet::Capacity));
 }

@@ -91,6 +91,8 @@ inline TComb DrawComb(const TDrawRec& draw) { return draw.Numbers; }
 TDrawRec DrawForAnalysis(const TDrawsArray& draws, int index, bool sorted);
 void SortDrawNumbers(TDrawRec& draw);
 void SortComb(TComb& comb);
+// Five distinct numbers 1..50, in any order: what every table indexed by number can take.
+bool IsValidComb(const TComb& comb);
 void SortNumberSet(TNumberSet& set);
 void SortIntsDescending(TIntArray& list);
 bool CombContains(const TComb& comb, int number);

@@ -19,6 +19,8 @@ constexpr char UserAgent[] =
     "Mozilla/5.0 (Windows NT 6.1; WOW64) AppleWebKit/537.36 (KHTML, like Gecko) Chrome/47.0.2526.80 Safari/537.36";
 constexpr long MaxRedirects = 20;
 constexpr char ReadTimeoutMessage[] = "Превышено время ожидания ответа сервера (%d мс)";
+constexpr char ReplyTooLargeMessage[] = "Ответ сервера больше допустимого размера (%d байт)";
+constexpr char InsecureRedirectMessage[] = "Перенаправление с защищенного адреса на незащищенный отклонено: %s";
 
 void InitCurlOnce() {
   static const CURLcode init = curl_global_init(CURL_GLOBAL_DEFAULT);
@@ -32,15 +34,22 @@ using Clock = std::chrono::steady_clock;
 struct Transfer {
   std::string body;
   std::string statusLine;
+  std::string location;  // of the last redirect
   Clock::time_point lastActivity = Clock::now();
   curl_off_t lastDown = 0;
   curl_off_t lastUp = 0;
   long readTimeoutMs = 0;
   bool timedOut = false;
+  int64_t maxBytes = 0;
+  bool tooLarge = false;
 };
 
 size_t OnBody(char* data, size_t size, size_t count, void* user) {
   auto* t = static_cast<Transfer*>(user);
+  if (static_cast<int64_t>(t->body.size() + size * count) > t->maxBytes) {
+    t->tooLarge = true;
+    return 0;  // ends the transfer
+  }
   t->body.append(data, size * count);
   t->lastActivity = Clock::now();
   return size * count;
@@ -51,6 +60,7 @@ size_t OnHeader(char* data, size_t size, size_t count, void* user) {
   std::string_view line(data, size * count);
   // Each hop of a redirect starts with its own status line; the last one is the answer.
   if (line.rfind("HTTP/", 0) == 0) t->statusLine = Trim(line);
+  if (line.size() > 9 && SameText(line.substr(0, 9), "Location:")) t->location = Trim(line.substr(9));
   t->lastActivity = Clock::now();
   return size * count;
 }
@@ -94,7 +104,6 @@ THttpClient::THttpClient() : handle_(std::make_unique<Handle>()) {
   handle_->headers.list = curl_slist_append(nullptr, AcceptHeader);
   curl_easy_setopt(curl, CURLOPT_COOKIEFILE, "");
   curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
   curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
   curl_easy_setopt(curl, CURLOPT_MAXREDIRS, MaxRedirects);
   curl_easy_setopt(curl, CURLOPT_HTTPHEADER, handle_->headers.list);
@@ -121,9 +130,14 @@ std::string THttpClient::Perform(const std::string& url, const std::string* form
   CURL* curl = handle_->curl;
   Transfer transfer;
   transfer.readTimeoutMs = Settings.ReadTimeoutMs;
+  transfer.maxBytes = Settings.MaxReplyBytes;
   char errorText[CURL_ERROR_SIZE] = {};
+  const bool secure = HasUrlScheme(url, "https");
 
   curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
+  curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, secure ? "https" : "http,https");
+  // A declared length above the limit is refused before the body is read.
+  curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(Settings.MaxReplyBytes));
   curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(Settings.ConnectTimeoutMs));
   curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, Settings.VerifyCertificates ? 1L : 0L);
   curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, Settings.VerifyCertificates ? 2L : 0L);
@@ -150,6 +164,10 @@ std::string THttpClient::Perform(const std::string& url, const std::string* form
   curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, nullptr);
   curl_easy_setopt(curl, CURLOPT_POSTFIELDS, nullptr);
   if (transfer.timedOut) throw KavrinError(Format(ReadTimeoutMessage, {Settings.ReadTimeoutMs}));
+  if (transfer.tooLarge || result == CURLE_FILESIZE_EXCEEDED)
+    throw KavrinError(Format(ReplyTooLargeMessage, {static_cast<long long>(Settings.MaxReplyBytes)}));
+  if (secure && result == CURLE_UNSUPPORTED_PROTOCOL && HasUrlScheme(transfer.location, "http"))
+    throw KavrinError(Format(InsecureRedirectMessage, {transfer.location}));
   if (result != CURLE_OK) throw KavrinError(*errorText ? errorText : curl_easy_strerror(result));
   long status = 0;
   curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);

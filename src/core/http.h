@@ -2,6 +2,7 @@
 // The one HTTP transport of the program (libcurl): GET and form POST with the browser-like
 // headers every request carries, redirects, a cookie store that lasts as long as the client,
 // gzip and deflate replies, time-outs and HTTP or SOCKS proxies. Synchronous.
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -17,6 +18,9 @@ struct THttpSettings {
   // Off only when the user turns it off: unverified connections let anyone on the path forge
   // the replies.
   bool VerifyCertificates = true;
+  // The largest reply body taken, counted after gzip or deflate decoding, so that neither a
+  // huge reply nor a small compressed one that inflates without end can exhaust the memory.
+  int64_t MaxReplyBytes = int64_t{64} << 20;
 };
 
 // An empty Server means a direct connection. Server may start with "socks4://", "socks4a://",
@@ -42,9 +46,10 @@ class THttpClient {
   THttpProxy Proxy;
 
   // The reply body as bytes, after redirects and decompression. Throws KavrinError with the
-  // failure's text on a network failure, a time-out or an HTTP status of 400 and above (then the
-  // text is the status line, such as "HTTP/1.1 404 Not Found"). Only http and https addresses
-  // are followed.
+  // failure's text on a network failure, a time-out, a body above Settings.MaxReplyBytes or an
+  // HTTP status of 400 and above (then the text is the status line, such as "HTTP/1.1 404 Not
+  // Found"). Only http and https addresses are followed, and a request made over https is never
+  // redirected to plain http.
   std::string Get(const std::string& url);
   // Posts the fields URL-encoded, in the order given; the reply as Get.
   std::string PostForm(const std::string& url, const THttpForm& fields);

@@ -26,6 +26,8 @@ void LoadNetworkConfig(const TIniFile& ini, TNetworkConfig& config) {
   config.Http.ConnectTimeoutMs = Positive(ini, "ConnectTimeout", config.Http.ConnectTimeoutMs);
   config.Http.ReadTimeoutMs = Positive(ini, "ReadTimeout", config.Http.ReadTimeoutMs);
   config.Http.VerifyCertificates = ini.ReadBool(NetworkSection, "VerifyCertificates", config.Http.VerifyCertificates);
+  config.Http.MaxReplyBytes =
+      int64_t{Positive(ini, "MaxReplySize", static_cast<int>(config.Http.MaxReplyBytes >> 20))} << 20;
 }
 
 }  // namespace kavrin

@@ -26,7 +26,8 @@ struct TNetworkConfig {
   // user the owner of what they publish; empty until the user gives one.
   std::string UserName;
   std::string UserMail;
-  THttpSettings Http;  // ConnectTimeout, ReadTimeout (ms), VerifyCertificates (1/0)
+  // ConnectTimeout, ReadTimeout (ms), VerifyCertificates (1/0), MaxReplySize (MiB, default 64)
+  THttpSettings Http;
 };
 
 // Takes what the file has; missing, empty or non-positive values keep the defaults.

@@ -22,7 +22,7 @@ std::string ProxyListQueryString(const TProxyQuery& query, int page) {
 
 TProxyListPage ReadProxyListPage(const std::string& page) {
   TProxyListPage result;
-  std::string rest = page;
+  std::string_view rest = page;
   while (auto row = NextTextElement(rest, "<tr class=\"proxy\">")) {
     ++result.Rows;
     const std::string host = TextBetween(*row, "<td class=\"ip\">", "</td>", false);

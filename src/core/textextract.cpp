@@ -59,21 +59,21 @@ std::string TextBetween(std::string_view text, std::string_view start, std::stri
   return CleanPiece(text.substr(span.pieceBegin, span.pieceEnd - span.pieceBegin));
 }
 
-std::string CutTextBetween(std::string& text, std::string_view start, std::string_view end) {
+std::string CutTextBetween(std::string_view& text, std::string_view start, std::string_view end) {
   const Span span = FindBetween(text, start, end, true);
   if (span.pieceBegin == std::string_view::npos) return {};
-  std::string piece = CleanPiece(std::string_view(text).substr(span.pieceBegin, span.pieceEnd - span.pieceBegin));
-  text.erase(0, span.pieceEnd + end.size());
+  std::string piece = CleanPiece(text.substr(span.pieceBegin, span.pieceEnd - span.pieceBegin));
+  text.remove_prefix(span.pieceEnd + end.size());
   return piece;
 }
 
-std::optional<std::string> NextTextElement(std::string& text, std::string_view marker) {
+std::optional<std::string> NextTextElement(std::string_view& text, std::string_view marker) {
   const size_t s = FindNoCase(text, marker, 0);
   if (s == std::string_view::npos) return std::nullopt;
   const size_t begin = s + marker.size();
   const size_t next = std::min(FindNoCase(text, marker, begin), text.size());
-  std::string element = CleanPiece(std::string_view(text).substr(begin, next - begin));
-  text.erase(0, next);
+  std::string element = CleanPiece(text.substr(begin, next - begin));
+  text.remove_prefix(next);
   return element;
 }
 

@@ -14,12 +14,13 @@ namespace kavrin {
 std::string TextBetween(std::string_view text, std::string_view start, std::string_view end, bool strict);
 
 // As the strict TextBetween, and `text` then loses everything up to and including `end`
-// (it is left as it was when `start` is absent).
-std::string CutTextBetween(std::string& text, std::string_view start, std::string_view end);
+// (it is left as it was when `start` is absent). `text` is a view that only moves forward, so
+// walking a whole page costs time in proportion to its size.
+std::string CutTextBetween(std::string_view& text, std::string_view start, std::string_view end);
 
 // The piece from just after `marker` up to its next occurrence (or the end of the text); `text`
 // is cut to start at that next occurrence. nullopt, with `text` unchanged, when `marker` is absent.
-std::optional<std::string> NextTextElement(std::string& text, std::string_view marker);
+std::optional<std::string> NextTextElement(std::string_view& text, std::string_view marker);
 
 // The strict TextBetween of the inner markers inside the strict TextBetween of the outer ones.
 std::string NestedTextBetween(std::string_view text, std::string_view outerStart, std::string_view outerEnd,

@@ -1,5 +1,8 @@
 #include "scenarios/expansion.h"
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <limits>
 #include <new>
 
@@ -56,6 +59,9 @@ int64_t SaturatingProduct(int64_t a, int64_t b) {
   if (a == 0 || b == 0) return 0;
   return a > std::numeric_limits<int64_t>::max() / b ? std::numeric_limits<int64_t>::max() : a * b;
 }
+
+// Heap bytes of a string of this length beyond the string object itself.
+int64_t StringHeapBytes(size_t length) { return length < sizeof(std::string) ? 0 : static_cast<int64_t>(length) + 1; }
 
 class TExpander {
  public:
@@ -125,13 +131,38 @@ int64_t FilterVariantsCount(const std::vector<TFilterItem>& filters) {
   return count;
 }
 
+int64_t FilterVariantsMemoryLimit() {
+  const int64_t gib = int64_t{1} << 30;
+  const long pages = ::sysconf(_SC_PHYS_PAGES), pageSize = ::sysconf(_SC_PAGE_SIZE);
+  if (pages <= 0 || pageSize <= 0) return gib;
+  return std::min(gib, static_cast<int64_t>(pages) / 4 * pageSize);
+}
+
+int64_t FilterVariantsMemory(const std::vector<TFilterItem>& filters) {
+  // A variant is a TFilterRec in the deque plus the texts of its parts that do not fit inside
+  // their string objects; a per-value part holds one short number.
+  int64_t perVariant = sizeof(TFilterRec);
+  for (const TFilterItem& f : filters) {
+    perVariant += StringHeapBytes(f.LevelText.size());
+    if (!LevelModePerValue(f.LevelMode))
+      perVariant += LevelModeIsList(f.LevelMode) ? StringHeapBytes(IntListToText(TextToIntList(f.LevelText), ",").size())
+                                                 : StringHeapBytes(f.LevelText.size());
+  }
+  return SaturatingProduct(FilterVariantsCount(filters), perVariant);
+}
+
 TFilterVariants ExpandFilterVariants(const std::vector<TFilterItem>& filters, const TExpansionHooks& hooks,
-                                     int64_t limit) {
+                                     int64_t limit, int64_t memoryLimit) {
   TExpander expander(filters, hooks);  // checks every filter first
   int64_t count = FilterVariantsCount(filters);
   if (count > limit)
     throw KavrinError(std::string(TooManyVariants) + "\r\r" +
                       Format("Вариантов фильтров: %d, допустимо не более %d.", {count, limit}));
+  const int64_t memory = FilterVariantsMemory(filters);
+  if (memory > memoryLimit)
+    throw KavrinError(std::string(TooManyVariants) + "\r\r" +
+                      Format("Вариантов фильтров: %d, для них нужно %d МБ памяти, допустимо не более %d МБ.",
+                             {count, memory >> 20, memoryLimit >> 20}));
   try {
     return expander.Run();
   } catch (const std::bad_alloc& e) {

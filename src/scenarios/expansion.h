@@ -17,6 +17,11 @@ using TFilterVariants = std::deque<TFilterRec>;
 
 // More variants than this cannot be held; the expansion refuses them before building any.
 inline constexpr int64_t FilterVariantsLimit = 2000000;
+// The memory the variants of one line may take: a quarter of the machine's memory, at most 1 GiB.
+int64_t FilterVariantsMemoryLimit();
+// The memory the variants of the filters would take, from the size of a variant and the texts it
+// holds. Saturates at INT64_MAX.
+int64_t FilterVariantsMemory(const std::vector<TFilterItem>& filters);
 
 struct TExpansionHooks {
   // Called after every 1000th variant with the number made so far.
@@ -41,8 +46,10 @@ int64_t FilterVariantsCount(const std::vector<TFilterItem>& filters);
 // text that gives no integers or only the single 0, or with a criterion other than LNO a level
 // text that gives no integers, checking every filter before making any variant; and the
 // too-many-variants message ("Вы задали слишком много вариантов фильтров ...\r\r" + reason)
-// when the count exceeds `limit` or memory runs out.
+// when the count exceeds `limit`, when they would take more than `memoryLimit` bytes (both
+// checked before any variant is made) or when memory runs out.
 TFilterVariants ExpandFilterVariants(const std::vector<TFilterItem>& filters, const TExpansionHooks& hooks = {},
-                                     int64_t limit = FilterVariantsLimit);
+                                     int64_t limit = FilterVariantsLimit,
+                                     int64_t memoryLimit = FilterVariantsMemoryLimit());
 
 }  // namespace kavrin

@@ -31,13 +31,31 @@ TRatingData DecodeRatingRecord(const uint8_t* in) {
   return row;
 }
 
+std::string RatingRecordProblem(const TRatingData& row) {
+  if (row.Stakes < 1) return Format("количество ставок %d меньше 1", {row.Stakes});
+  if (row.Overlaps < 0 || row.Overlaps > static_cast<int64_t>(row.Stakes) * DrawSize)
+    return Format("сумма совпадений %d вне диапазона от 0 до %d", {row.Overlaps, static_cast<int64_t>(row.Stakes) * DrawSize});
+  int64_t counted = 0;
+  for (int i = 0; i <= DrawSize; ++i) {
+    if (row.Counts[i] < 0) return Format("количество ставок с %d совпадениями отрицательно", {i});
+    counted += row.Counts[i];
+  }
+  if (counted > row.Stakes) return Format("ставок по числу совпадений (%d) больше, чем ставок (%d)", {counted, row.Stakes});
+  return "";
+}
+
 void ReadRatingsFile(const std::string& path, TRatingsArray& rows) {
   if (!FileExists(path)) return;
   const std::string bytes = ReadFileBytes(path);
   const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
   size_t offset = 0;
-  for (; offset + RatingRecordSize <= bytes.size(); offset += RatingRecordSize)
-    rows.push_back(DecodeRatingRecord(data + offset));
+  for (; offset + RatingRecordSize <= bytes.size(); offset += RatingRecordSize) {
+    TRatingData row = DecodeRatingRecord(data + offset);
+    const std::string problem = RatingRecordProblem(row);
+    if (!problem.empty())
+      throw KavrinError(Format("Файл %s, запись %d: %s.", {path, rows.size() + 1, problem}));
+    rows.push_back(std::move(row));
+  }
   if (offset != bytes.size())
     throw KavrinError(Format("Файл %s обрывается внутри записи %d.", {path, rows.size() + 1}));
 }
@@ -56,10 +74,10 @@ void RatingsAddStake(TRatingsArray& rows, const TStakeData& stake) {
   const bool counted = overlaps <= DrawSize;
   for (TRatingData& row : rows) {
     if (!LocaleSameText(row.Key, stake.Comment)) continue;
-    row.Stakes += 1;
-    row.Overlaps += overlaps;
+    row.Stakes = SaturatingAdd32(row.Stakes, 1);
+    row.Overlaps = SaturatingAdd32(row.Overlaps, overlaps);
     row.Profit += stake.Profit;
-    if (counted) row.Counts[overlaps] += 1;
+    if (counted) row.Counts[overlaps] = SaturatingAdd32(row.Counts[overlaps], 1);
     return;
   }
   TRatingData row;
@@ -96,7 +114,8 @@ int Compare(const TRatingData& a, const TRatingData& b, int column) {
 
 int RatingsCompare(const TRatingData& a, const TRatingData& b, int column, int direction) {
   if (a.Stakes == 0 || b.Stakes == 0) return 0;
-  const int result = Compare(a, b, column);
+  // Reversing the order must not negate the smallest integer.
+  const int result = std::max(Compare(a, b, column), -INT_MAX);
   return direction == 1 ? -result : result;
 }
 

@@ -28,14 +28,18 @@ using TRatingsArray = std::vector<TRatingData>;
 
 void EncodeRatingRecord(const TRatingData& row, uint8_t* out);
 TRatingData DecodeRatingRecord(const uint8_t* in);
+// Why a row read from the file cannot be right (no stakes, negative or impossible counts), or
+// empty when it can.
+std::string RatingRecordProblem(const TRatingData& row);
 // Appends the file's records to `rows`; the rows read before a failure stay. A missing file
-// adds nothing. Throws KavrinError, also for a file that ends inside a record.
+// adds nothing. Throws KavrinError, also for a file that ends inside a record and for a record
+// whose fields are out of range (the error names the file and the record).
 void ReadRatingsFile(const std::string& path, TRatingsArray& rows);
 // Rewrites the file atomically. Throws KavrinError.
 void WriteRatingsFile(const std::string& path, const TRatingsArray& rows);
 
 // Counts a checked stake in the row of its comment, creating the row; stakes with a negative
-// overlap count are ignored.
+// overlap count are ignored. Counters and the profit saturate rather than overflow.
 void RatingsAddStake(TRatingsArray& rows, const TStakeData& stake);
 
 // The view's ordering of two rows for a column (0..17) and direction (1 = descending). Averages

@@ -7,6 +7,7 @@
 #include "core/fileio.h"
 #include "core/format.h"
 #include "core/inifile.h"
+#include "core/money.h"
 #include "stakes/textcase.h"
 
 namespace kavrin {
@@ -33,13 +34,34 @@ TTableStakeData DecodeTableStakeRecord(const uint8_t* in) {
   return rule;
 }
 
+namespace {
+
+// Five distinct numbers 1..50, or all zeros (a rule on the previous draw has no start of its own).
+bool ValidRuleComb(const TComb& comb) { return comb == TComb{} || IsValidComb(comb); }
+
+}  // namespace
+
+std::string TableStakeRecordProblem(const TTableStakeData& rule) {
+  if (rule.Source > 1) return Format("источник %d вне диапазона от 0 до 1", {rule.Source});
+  if (!ValidRuleComb(rule.Start)) return "стартовая комбинация не из пяти разных чисел от 1 до 50";
+  if (!ValidRuleComb(rule.Current)) return "текущая комбинация не из пяти разных чисел от 1 до 50";
+  if (rule.Step < -NumberMax || rule.Step > NumberMax)
+    return Format("шаг %d вне диапазона от %d до %d", {rule.Step, -NumberMax, NumberMax});
+  if (rule.Stakes < 0) return Format("количество ставок %d отрицательно", {rule.Stakes});
+  return "";
+}
+
 void ReadTablesFile(const std::string& path, TTableStakesArray& rules) {
   if (!FileExists(path)) return;
   const std::string bytes = ReadFileBytes(path);
   const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
   size_t offset = 0;
-  for (; offset + TableStakeRecordSize <= bytes.size(); offset += TableStakeRecordSize)
-    rules.push_back(DecodeTableStakeRecord(data + offset));
+  for (; offset + TableStakeRecordSize <= bytes.size(); offset += TableStakeRecordSize) {
+    TTableStakeData rule = DecodeTableStakeRecord(data + offset);
+    const std::string problem = TableStakeRecordProblem(rule);
+    if (!problem.empty()) throw KavrinError(Format("Файл %s, запись %d: %s.", {path, rules.size() + 1, problem}));
+    rules.push_back(std::move(rule));
+  }
   if (offset != bytes.size())
     throw KavrinError(Format("Файл %s обрывается внутри записи %d.", {path, rules.size() + 1}));
 }
@@ -62,7 +84,7 @@ void TableStakeNext(TTableStakeData& rule, const TDrawArchive& archive, int posi
   TComb next = ShiftComb(base, rule.Step);
   SortComb(next);
   rule.Current = next;
-  rule.Stakes += 1;
+  rule.Stakes = SaturatingAdd32(rule.Stakes, 1);
 }
 
 const std::array<std::string, TablesColumnCount>& TablesCaptions() {

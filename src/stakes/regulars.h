@@ -29,8 +29,12 @@ using TTableStakesArray = std::vector<TTableStakeData>;
 
 void EncodeTableStakeRecord(const TTableStakeData& rule, uint8_t* out);
 TTableStakeData DecodeTableStakeRecord(const uint8_t* in);
+// Why a rule read from the file cannot be run (source, combinations or step out of range, a
+// negative count), or empty when it can.
+std::string TableStakeRecordProblem(const TTableStakeData& rule);
 // Appends the file's records; the records read before a failure stay; a missing file adds
-// nothing. Throws KavrinError, also for a file that ends inside a record.
+// nothing. Throws KavrinError, also for a file that ends inside a record and for a record out of
+// range (the error names the file and the record).
 void ReadTablesFile(const std::string& path, TTableStakesArray& rules);
 // Rewrites the file atomically. Throws KavrinError.
 void WriteTablesFile(const std::string& path, const TTableStakesArray& rules);

@@ -52,6 +52,36 @@ TStakeData DecodeStakeRecord(const uint8_t* in) {
   return stake;
 }
 
+namespace {
+
+// The first `count` numbers of the set are distinct numbers 1..50; false for a count outside
+// min..12.
+bool ValidNumberSet(const TNumberSet& set, int min) {
+  if (set.Count < min || set.Count > TNumberSet::Capacity) return false;
+  bool seen[NumberMax + 1] = {};
+  for (int i = 0; i < set.Count; ++i) {
+    const uint8_t n = set.Numbers[i];
+    if (n < 1 || n > NumberMax || seen[n]) return false;
+    seen[n] = true;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string StakeRecordProblem(const TStakeData& stake) {
+  if (stake.Version != StakeRecordVersion)
+    return Format("версия записи %d вместо %d", {stake.Version, StakeRecordVersion});
+  if (stake.DrawNumber <= 0) return "";
+  if (!ValidNumberSet(stake.Numbers, 0)) return "числа ставки не из 0..12 разных чисел от 1 до 50";
+  if (!stake.Checked) return "";
+  if (!IsValidComb(stake.DrawNumbers))
+    return "результаты тиража не из пяти разных чисел от 1 до 50";
+  if (!ValidNumberSet(stake.Overlaps, 0) || stake.Overlaps.Count > DrawSize)
+    return "совпадения не из 0..5 разных чисел от 1 до 50";
+  return "";
+}
+
 TStakeData StakesNewSeparator() {
   TStakeData separator;
   separator.DrawNumber = -1;

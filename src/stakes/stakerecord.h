@@ -38,6 +38,11 @@ struct TStakeData {
 void EncodeStakeRecord(const TStakeData& stake, uint8_t* out);
 TStakeData DecodeStakeRecord(const uint8_t* in);
 
+// Why a record read from the file cannot be a stake of this program (another record version, a
+// number set that is no set of up to 12 distinct numbers 1..50, impossible results), or empty when
+// it can. Separators are only checked for their version.
+std::string StakeRecordProblem(const TStakeData& stake);
+
 // The record that splits batches in the table: never checked, never rated.
 TStakeData StakesNewSeparator();
 

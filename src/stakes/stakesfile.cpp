@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/errors.h"
+#include "core/fileio.h"
 #include "core/format.h"
 
 namespace kavrin {
@@ -39,8 +40,28 @@ int OpenLocked(const std::string& path, int flags) {
   return fd;
 }
 
+bool SameFile(int fd, const std::string& path) {
+  struct stat opened, named;
+  return ::fstat(fd, &opened) == 0 && ::stat(path.c_str(), &named) == 0 && opened.st_dev == named.st_dev &&
+         opened.st_ino == named.st_ino;
+}
+
+// OpenLocked on the file that still has the name once locked: a holder replacing the file by a
+// rename between the open and the lock leaves this process with the lock of a file that is gone
+// from the folder, which guards nothing; then the new file is opened and locked in turn.
+int OpenLockedNamed(const std::string& path) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    int fd = OpenLocked(path, 0);
+    if (fd < 0 || SameFile(fd, path)) return fd;
+    ::close(fd);
+  }
+  errno = EWOULDBLOCK;
+  return -1;
+}
+
 void WriteAt(int fd, const std::string& path, int64_t position, const uint8_t* data, size_t size) {
   size_t done = 0;
+  CheckWriteFault(done, path);
   while (done < size) {
     ssize_t n = ::pwrite(fd, data + done, size - done, position + static_cast<int64_t>(done));
     if (n < 0 && errno == EINTR) continue;
@@ -73,7 +94,7 @@ void TStakesFile::Open() {
   cache_.reset();
   position_ = 0;
   if (fd_ >= 0) return;
-  int fd = OpenLocked(path_, 0);
+  int fd = OpenLockedNamed(path_);
   if (fd < 0) ThrowOpenError(errno, path_);
   fd_ = fd;
   ::unlink(TempPath().c_str());
@@ -96,27 +117,68 @@ void TStakesFile::RequireOpen() const {
   if (fd_ < 0) throw KavrinError(StakesNotOpenMessage);
 }
 
+void TStakesFile::RequireUsable() const {
+  RequireOpen();
+  state_.RequireLoaded();
+}
+
+std::string TStakesFile::KeepCopy() const {
+  std::string copy = path_ + ".old";
+  for (int n = 2; ::access(copy.c_str(), F_OK) == 0; ++n) copy = path_ + ".old" + std::to_string(n);
+  WriteFileAtomic(copy, ReadFileBytes(path_));
+  return copy;
+}
+
 int64_t TStakesFile::Size() const {
   RequireOpen();
+  // A refused file shows no records: nothing of it reaches the views, the checks or the graphs.
+  if (!state_.Loaded()) return 0;
   struct stat st;
   if (::fstat(fd_, &st) != 0) ThrowErrno(errno, path_);
   return st.st_size;
 }
 
-bool TStakesFile::Obsolete() {
-  int64_t size = Size();
-  if (size == 0) return false;
-  if (size % RecordBytes != 0) return true;
-  return Read(TSeekOrigin::Begin, 0).Version != StakeRecordVersion;
-}
-
-bool TStakesFile::TornTail() {
-  int64_t size = Size();
-  return size > RecordBytes && size % RecordBytes != 0 && Read(TSeekOrigin::Begin, 0).Version == StakeRecordVersion;
+TStakesFile::TVersionRule TStakesFile::ApplyVersionRule() {
+  state_.SetLoaded();
+  TVersionRule rule;
+  const int64_t size = Size();
+  if (size == 0) return rule;
+  uint8_t version = 0;
+  while (::pread(fd_, &version, 1, 0) < 0)
+    if (errno != EINTR) ThrowErrno(errno, path_);
+  if (version < StakeRecordVersion) {
+    rule.Warning = Format("Обнаружен файл ставок устаревшей версии - имеющиеся в файле ставки будут удалены!\r\r"
+                          "Копия прежнего файла: %s",
+                          {KeepCopy()});
+    Truncate();
+    rule.Emptied = true;
+    return rule;
+  }
+  std::string damage;
+  if (version > StakeRecordVersion) {
+    damage = Format("запись 1: версия записи %d не поддерживается", {version});
+  } else {
+    if (size % RecordBytes != 0) {
+      rule.Warning = Format("Последняя запись файла ставок повреждена и будет удалена!\r\rКопия прежнего файла: %s",
+                            {KeepCopy()});
+      Truncate(Count() * RecordBytes);
+      rule.Emptied = Count() == 0;
+    }
+    ForEach(0, [&](int64_t index, const TStakeData& stake) {
+      const std::string problem = StakeRecordProblem(stake);
+      if (!problem.empty()) damage = Format("запись %d: %s", {index + 1, problem});
+      return problem.empty();
+    });
+  }
+  if (!damage.empty()) {
+    state_.SetFailed(Format("Файл ставок %s поврежден: %s.", {path_, damage}));
+    state_.RequireLoaded();
+  }
+  return rule;
 }
 
 void TStakesFile::Truncate(int64_t size) {
-  RequireOpen();
+  RequireUsable();
   cache_.reset();
   position_ = 0;
   if (::ftruncate(fd_, size) != 0) ThrowErrno(errno, path_);
@@ -128,7 +190,7 @@ int64_t TStakesFile::Resolve(TSeekOrigin origin, int64_t index) const {
 }
 
 TStakeData TStakesFile::Read(TSeekOrigin origin, int64_t index) {
-  RequireOpen();
+  RequireUsable();
   int64_t position = Resolve(origin, index);
   if (position < 0 || position + RecordBytes > Size()) ThrowNotFound(index);
   position_ = position + RecordBytes;
@@ -148,7 +210,7 @@ TStakeData TStakesFile::Read(TSeekOrigin origin, int64_t index) {
 }
 
 void TStakesFile::Write(TSeekOrigin origin, int64_t index, const TStakeData& stake) {
-  RequireOpen();
+  RequireUsable();
   int64_t position = Resolve(origin, index);
   if (position < 0 || position > Size()) ThrowNotFound(index);
   cache_.reset();
@@ -159,7 +221,7 @@ void TStakesFile::Write(TSeekOrigin origin, int64_t index, const TStakeData& sta
 }
 
 void TStakesFile::ForEach(int64_t first, const std::function<bool(int64_t, const TStakeData&)>& visit) {
-  RequireOpen();
+  RequireUsable();
   constexpr int64_t BlockRecords = 4096;
   std::vector<uint8_t> block(static_cast<size_t>(BlockRecords) * StakeRecordSize);
   const int64_t count = Count();
@@ -182,7 +244,7 @@ void TStakesFile::ForEach(int64_t first, const std::function<bool(int64_t, const
 }
 
 void TStakesFile::Rewrite(const std::function<bool(int64_t, const TStakeData&)>& keep) {
-  RequireOpen();
+  RequireUsable();
   const std::string temp = TempPath();
   // The new file is locked before it gets the stakes file's name, so no second copy of the
   // program can slip in between.

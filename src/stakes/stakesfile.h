@@ -10,6 +10,7 @@
 
 #include "core/config.h"
 #include "core/game.h"
+#include "core/loadstate.h"
 #include "stakes/stakerecord.h"
 
 namespace kavrin {
@@ -38,23 +39,31 @@ class TStakesFile {
   std::string TempPath() const;
 
   // Opens for reading and writing, creating a missing file, and takes the exclusive lock; fails
-  // when another holder (a second copy of the program) has it. With the lock held, a temporary
-  // file left by an interrupted deletion is removed: the stakes file itself is always complete.
+  // when another holder (a second copy of the program) has it. The lock is taken on the file
+  // that has the name at that moment, so it holds across the replacement by a deletion's rename.
+  // With the lock held, a temporary file left by an interrupted deletion is removed: the stakes
+  // file itself is always complete.
   void Open();
   // Releases the lock; the file counts as closed even when the close fails.
   void Close();
   void Reopen();
   bool IsOpen() const { return fd_ >= 0; }
 
-  int64_t Size() const;  // bytes
+  int64_t Size() const;  // bytes; 0 for a file refused as damaged
   int64_t Count() const { return Size() / static_cast<int64_t>(StakeRecordSize); }
   bool NotEmpty() const { return IsOpen() && Size() > 0; }
-  // The version rule: a non-empty file is obsolete when its size is no multiple of the record
-  // size or its first record's version byte is not the current one.
-  bool Obsolete();
-  // A current-version file whose last record was cut short (a crash while appending): only that
-  // partial record is lost, not every stake before it.
-  bool TornTail();
+  // The version rule, applied once after the first Open. A file whose first record has an older
+  // version is emptied; a current-version file whose last record was cut short (a crash while
+  // appending) loses only that partial record. Either way the old file is first kept as a copy
+  // beside it (a failed copy changes nothing and is raised). A file that is neither (a newer or
+  // unknown version, or a record that is no stake of this program) is refused: KavrinError names
+  // the file and the record, and every later operation but Close fails with that text, so
+  // nothing is read from it or written to it until the user replaces it.
+  struct TVersionRule {
+    std::string Warning;  // the message to show, naming the copy; empty when nothing was done
+    bool Emptied = false;
+  };
+  TVersionRule ApplyVersionRule();
   // Cuts the file to `size` bytes (0 empties it).
   void Truncate(int64_t size = 0);
 
@@ -92,6 +101,10 @@ class TStakesFile {
 
  private:
   void RequireOpen() const;
+  // Open and not refused as damaged.
+  void RequireUsable() const;
+  // Writes the whole file to a free name beside it ("<name>.old", "<name>.old2", ...); returns it.
+  std::string KeepCopy() const;
   int64_t Resolve(TSeekOrigin origin, int64_t index) const;
   // Replaces the file by one holding only the records `keep` accepts (1-based record number):
   // the new file is written completely and then renamed over the old one, so at every moment
@@ -99,6 +112,7 @@ class TStakesFile {
   void Rewrite(const std::function<bool(int64_t number, const TStakeData&)>& keep);
 
   std::string path_;
+  TLoadState state_;
   int fd_ = -1;
   int64_t position_ = 0;  // byte position after the last record read or written
   // One record read last, by its byte position; emptied by every change of the file.

@@ -40,6 +40,10 @@ TCombsArray MapSystem(const std::string& text, const std::vector<uint8_t>& numbe
       if (!TextToInt(words[j], position) || position < 1 || position > n)
         throw KavrinError(Format("Строка %d системы: позиция \"%s\" вне диапазона от 1 до %d.", {line, words[j], n}));
       comb[j] = numbers[position - 1];
+      // A repeated position would stake a combination with a repeated number.
+      for (int k = 0; k < j; ++k)
+        if (comb[k] == comb[j])
+          throw KavrinError(Format("Строка %d системы: позиция \"%s\" повторяется.", {line, words[j]}));
     }
     combs.push_back(comb);
   }

@@ -77,11 +77,16 @@ TFullSetData DecodeFullSet(std::string_view bytes) {
     rec.Key2 = static_cast<uint16_t>(r.U32(0) >> 16);
     rec.Key3 = static_cast<uint16_t>(r.U32(4));
     rec.Key4 = static_cast<uint16_t>(r.U32(4) >> 16);
-    set.Records.push_back({rec.Key(), r.I32(8)});
+    const int32_t count = r.I32(8);
+    if (count < 0) throw KavrinError(Format("Запись %d: отрицательное количество %d", {i + 1, count}));
+    set.Records.push_back({rec.Key(), count});
   }
   RecordReader trailer(data + records * FullSetRecordSize, FullSetRecordSize);
   set.MinCount = trailer.I32(0);
   set.MaxCount = trailer.I32(4);
+  if (set.MinCount < 0 || set.MinCount > set.MaxCount)
+    throw KavrinError(Format("Последняя запись: наименьшее количество %d и наибольшее %d несовместимы",
+                             {set.MinCount, set.MaxCount}));
   return set;
 }
 

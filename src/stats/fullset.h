@@ -34,7 +34,8 @@ struct TFullSetData {
 std::string FullSetFilePath(const std::string& dataDir, const std::string& code);
 
 // The records and the trailer of a file's bytes. Throws KavrinError when the size is no whole
-// number of records with a trailer.
+// number of records with a trailer, for a negative count (naming the record) and for a trailer
+// whose least count is negative or above the greatest.
 TFullSetData DecodeFullSet(std::string_view bytes);
 // The file's bytes: the records, then MinCount, MaxCount and 0.
 std::string EncodeFullSet(const TFullSetData& data);

@@ -188,8 +188,9 @@ TDateTime UnixToDateTime(int64_t seconds) {
 }
 
 bool ForEachReplyRow(std::string_view body, const std::function<bool(const std::string& row)>& onRow) {
-  std::string result = TextBetween(body, "<result>", "</result>", true);
-  if (result.empty()) return false;
+  const std::string resultText = TextBetween(body, "<result>", "</result>", true);
+  if (resultText.empty()) return false;
+  std::string_view result = resultText;
   for (;;) {
     const std::string row = CutTextBetween(result, "<row>", "</row>");
     if (row.empty() || !onRow(row)) break;

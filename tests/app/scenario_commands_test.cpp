@@ -93,6 +93,23 @@ TEST_F(ScenarioCommands, OpenReplacesAndLoadAppendsAfterASeparator) {
   EXPECT_EQ(WorkingBytes(), "b1\r\nb2\r\n");
 }
 
+TEST_F(ScenarioCommands, AWorkingFileThatCouldNotBeReadIsNeverRewritten) {
+  WriteBytes(WorkingFile(), "a\r\nb\r\n");
+  SetReadFaultHook([&](const std::string& path) { return path != WorkingFile(); });
+  main.ScriptAutoLoad();
+  SetReadFaultHook(nullptr);
+  ASSERT_EQ(Errors().size(), 1u);
+  EXPECT_EQ(Errors()[0].text, "Ошибка чтения файла \"" + WorkingFile() + "\"!\r\rInput/output error (" +
+                                  WorkingFile() + ")");
+  host.messages.clear();
+  main.ScriptAppendLine("c");
+  ASSERT_EQ(Errors().size(), 1u);
+  EXPECT_EQ(Errors()[0].text, "Ошибка записи в файл \"" + WorkingFile() + "\"!\r\rInput/output error (" +
+                                  WorkingFile() + ")");
+  EXPECT_THROW(main.ScriptReplaceAll({"d"}), KavrinError);
+  EXPECT_EQ(WorkingBytes(), "a\r\nb\r\n");
+}
+
 TEST_F(ScenarioCommands, SaveWritesTheChosenFileAndAFailedWriteLosesNothing) {
   SetLines({"a", "", "б"});
   const std::string file = dir.File("out.lsc");

@@ -77,21 +77,28 @@ TEST_F(StakesCommands, AnEmptyFileShowsTheHeaderAndOneEmptyRow) {
   EXPECT_TRUE(main.StakeAddUpdate());
 }
 
-TEST(StakesStartUp, AnObsoleteFileIsEmptiedAfterTheWarning) {
+TEST(StakesStartUp, AnObsoleteFileIsEmptiedAfterTheWarningAndKeptAsACopy) {
   std::string old(640, '\0');
   old[0] = 1;
-  for (const std::string& bytes : {old, std::string(330, '\1'), std::string(10, '\2')}) {
+  struct Case {
+    std::string bytes;
+    const char* warning;
+  };
+  const char* obsolete = "Обнаружен файл ставок устаревшей версии - имеющиеся в файле ставки будут удалены!";
+  const char* torn = "Последняя запись файла ставок повреждена и будет удалена!";
+  for (const Case& c : {Case{old, obsolete}, Case{std::string(330, '\1'), obsolete}, Case{std::string(10, '\2'), torn}}) {
     test::TempDir dir;
-    test::WriteBytes(dir.File(StakesFileName), bytes);
+    test::WriteBytes(dir.File(StakesFileName), c.bytes);
     test::FakeHost host;
     TTemplateMain main(host, dir.Path());
     EXPECT_TRUE(main.StakesOpenAtStart());
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0],
               (test::Message{"warning",
-                             "Обнаружен файл ставок устаревшей версии - имеющиеся в файле ставки будут удалены!",
+                             std::string(c.warning) + "\r\rКопия прежнего файла: " + dir.File(StakesFileName) + ".old",
                              "Внимание!"}));
     EXPECT_EQ(test::ReadBytes(dir.File(StakesFileName)).size(), 0u);
+    EXPECT_EQ(test::ReadBytes(dir.File(StakesFileName) + ".old"), c.bytes);
     EXPECT_EQ(main.StatusText(PanelStakes), "Ставок: 0");
   }
 }
@@ -107,10 +114,37 @@ TEST(StakesStartUp, ATornLastRecordIsCutOffAndTheWholeRecordsKept) {
   TTemplateMain main(host, dir.Path());
   EXPECT_TRUE(main.StakesOpenAtStart());
   ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0], (test::Message{"warning", "Последняя запись файла ставок повреждена и будет удалена!",
-                                             "Внимание!"}));
+  EXPECT_EQ(host.messages[0],
+            (test::Message{"warning",
+                           "Последняя запись файла ставок повреждена и будет удалена!\r\rКопия прежнего файла: " +
+                               dir.File(StakesFileName) + ".old",
+                           "Внимание!"}));
   EXPECT_EQ(test::ReadBytes(dir.File(StakesFileName)), bytes.substr(0, 640));
   EXPECT_EQ(main.StatusText(PanelStakes), "Ставок: 2");
+}
+
+TEST(StakesStartUp, ADamagedFileIsRefusedButStillGuardsTheFolder) {
+  std::string bytes(640, '\0');
+  bytes[0] = 2;
+  bytes[320] = 9;  // a record of no version this program writes
+  test::TempDir dir;
+  test::WriteBytes(dir.File(StakesFileName), bytes);
+  test::FakeHost host;
+  TTemplateMain main(host, dir.Path());
+  EXPECT_TRUE(main.StakesOpenAtStart()) << "the file stays open and locked";
+  ASSERT_EQ(host.Errors().size(), 1u);
+  EXPECT_EQ(host.Errors()[0], "Ошибка чтения файла ставок!\r\rФайл ставок " + dir.File(StakesFileName) +
+                                  " поврежден: запись 2: версия записи 9 вместо 2.");
+  EXPECT_EQ(main.StatusText(PanelStakes), "Ставок: 0");
+  EXPECT_FALSE(main.StakesCheck());
+  host.messages.clear();
+  EXPECT_FALSE(main.StakesAppend(main.NewStake(StakeManual, {5, {1, 2, 3, 4, 5}}, "c"), 1));
+  ASSERT_EQ(host.Errors().size(), 1u);
+  EXPECT_NE(host.Errors()[0].find("поврежден: запись 2"), std::string::npos) << host.Errors()[0];
+  EXPECT_EQ(test::ReadBytes(dir.File(StakesFileName)), bytes);
+  test::FakeHost secondHost;
+  TTemplateMain second(secondHost, dir.Path());
+  EXPECT_FALSE(second.StakesOpenAtStart());
 }
 
 TEST_F(StakesCommands, ASecondInstanceOnTheSameFolderIsRefused) {

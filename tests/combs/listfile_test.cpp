@@ -18,10 +18,29 @@ TEST(ListFile, ReaderLineRules) {
       "01; 02 ;03;04;05\r\n"    // trimmed, leading zeros
       ";6;;7,8;9;10;\n"         // separators at the ends and in runs
       "\r\n"                    // empty line: skipped
-      "50;50;49;300;x\r"        // no checks; low eight bits; no number gives 0
+      "50;3;49;1;7\r"           // the order given is kept
       "11;12;13;14;15",         // no final line break
       list);
-  EXPECT_EQ(Items(list), (std::vector<TComb>{{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}, {50, 50, 49, 44, 0}, {11, 12, 13, 14, 15}}));
+  EXPECT_EQ(Items(list), (std::vector<TComb>{{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}, {50, 3, 49, 1, 7}, {11, 12, 13, 14, 15}}));
+}
+
+TEST(ListFile, ALineOfNumbersThatIsNoCombinationIsRefusedByItsNumber) {
+  const char* bad[] = {"50;50;49;30;1", "1;2;3;4;51", "1;2;3;4;x", "1;2;3;4;300", "0;1;2;3;4"};
+  for (const char* line : bad) {
+    SCOPED_TRACE(line);
+    test::TempDir dir;
+    test::WriteBytes(dir.File("a.lcv"), std::string("1;2;3;4;5\r\n1;2\r\n") + line + "\r\n");
+    TCombList list;
+    list.Append({6, 7, 8, 9, 10});
+    try {
+      ReadListFile(dir.File("a.lcv"), list);
+      ADD_FAILURE() << "accepted";
+    } catch (const KavrinError& e) {
+      EXPECT_EQ(std::string(e.what()), "Файл " + dir.File("a.lcv") + ". Строка 3: \"" + line +
+                                           "\" - не пять разных чисел от 1 до 50.");
+    }
+    EXPECT_EQ(Items(list), (std::vector<TComb>{{6, 7, 8, 9, 10}})) << "the list is left as it was";
+  }
 }
 
 TEST(ListFile, WriteThenReadGivesTheSameList) {
@@ -86,7 +105,9 @@ TEST(Clipboard, PasteReadsEveryLineOrFailsOnTheFirstBadOne) {
   };
   for (const Bad& bad : {Bad{"1 2 3 4 5\r\n\r\n6 7 8 9 10", "Некорректная комбинация: \"\"!"},
                          Bad{"1 2 3 4 5\n1 2 3 4", "Некорректная комбинация: \"1 2 3 4\"!"},
-                         Bad{"1 2 3 4 5 6", "Некорректная комбинация: \"1 2 3 4 5 6\"!"}}) {
+                         Bad{"1 2 3 4 5 6", "Некорректная комбинация: \"1 2 3 4 5 6\"!"},
+                         Bad{"1 2 3 4 99", "Некорректная комбинация: \"1 2 3 4 99\"!"},
+                         Bad{"1 2 3 4 4", "Некорректная комбинация: \"1 2 3 4 4\"!"}}) {
     try {
       PasteCombs(bad.text, list);
       ADD_FAILURE() << bad.text;

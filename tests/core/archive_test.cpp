@@ -3,6 +3,7 @@
 
 #include "core/archive.h"
 #include "core/errors.h"
+#include "core/fileio.h"
 #include "support/temp_dir.h"
 
 namespace kavrin {
@@ -40,16 +41,16 @@ TEST(ArchiveFile, WrittenBytesMatchTheRecordLayout) {
   TDrawArchive archive(dir.File(ArchiveFileName));
   archive.Append(Draw(0x01020304, {47, 5, 33, 12, 41}, 7, "01.02.2020 21:00"));
   archive.Append(Draw(1235, {1, 2, 3, 4, 50}, 11, ""));
-  archive.Append(Draw(-1, {0, 0, 0, 0, 0}, 0, "1 февраля 2020 г"));  // 16 Russian-text characters
+  archive.Append(Draw(-1, {6, 7, 8, 9, 10}, 0, "1 февраля 2020 г"));  // 16 Russian-text characters
   archive.Save();
   const std::string expected = Record(0x01020304, {47, 5, 33, 12, 41}, 7, "01.02.2020 21:00") +
                                Record(1235, {1, 2, 3, 4, 50}, 11, "") +
-                               Record(-1, {0, 0, 0, 0, 0}, 0, "1 \xF4\xE5\xE2\xF0\xE0\xEB\xFF 2020 \xE3");
+                               Record(-1, {6, 7, 8, 9, 10}, 0, "1 \xF4\xE5\xE2\xF0\xE0\xEB\xFF 2020 \xE3");
   EXPECT_EQ(test::ReadBytes(archive.Path()), expected);
   EXPECT_EQ(expected.substr(0, 4), "\x04\x03\x02\x01");
 
   TDrawArchive reread(archive.Path());
-  reread.Load();
+  EXPECT_NE(reread.Load().find("дата не читается в записях: 1"), std::string::npos);
   ASSERT_EQ(reread.Count(), 3);
   EXPECT_EQ(reread.At(0).Numbers, (TComb{47, 5, 33, 12, 41})) << "drawn order is kept";
   EXPECT_EQ(reread.At(2).Number, -1);
@@ -83,11 +84,71 @@ TEST(ArchiveFile, HundredBytesHoldThreeDrawsAndTheTailIsIgnored) {
   ASSERT_EQ(bytes.size(), 100u);
   test::WriteBytes(path, bytes);
   TDrawArchive archive(path);
-  archive.Load();
+  const std::string warning = archive.Load();
+  EXPECT_NE(warning.find("записи 4"), std::string::npos) << warning;
+  EXPECT_NE(warning.find("16 байт"), std::string::npos) << warning;
   ASSERT_EQ(archive.Count(), 3);
   EXPECT_EQ(archive.At(1).Date, "02.01.2020 10:00");
   EXPECT_EQ(archive.At(2).Numbers, (TComb{11, 12, 13, 14, 15}));
   EXPECT_EQ(archive.At(2).Extra, 3);
+}
+
+TEST(ArchiveFile, ABadRecordIsRefusedAndTheFileNeverRewritten) {
+  struct Case {
+    const char* name;
+    std::array<uint8_t, 5> numbers;
+    uint8_t extra;
+    const char* problem;
+  };
+  const Case cases[] = {
+      {"above 50", {1, 2, 51, 4, 5}, 1, "число 51 вне диапазона от 1 до 50"},
+      {"zero", {0, 2, 3, 4, 5}, 1, "число 0 вне диапазона"},
+      {"repeated", {7, 2, 3, 7, 5}, 1, "число 7 повторяется"},
+      {"extra above 11", {1, 2, 3, 4, 5}, 12, "дополнительное число 12 больше 11"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::TempDir dir;
+    const std::string path = dir.File(ArchiveFileName);
+    const std::string bytes = Record(1, {1, 2, 3, 4, 5}, 0, "") + Record(2, c.numbers, c.extra, "");
+    test::WriteBytes(path, bytes);
+    TDrawArchive archive(path);
+    try {
+      archive.Load();
+      ADD_FAILURE() << "the bad record was accepted";
+    } catch (const KavrinError& e) {
+      const std::string text = e.what();
+      EXPECT_NE(text.find(path + ", запись 2 (тираж 2)"), std::string::npos) << text;
+      EXPECT_NE(text.find(c.problem), std::string::npos) << text;
+    }
+    EXPECT_FALSE(archive.Loaded());
+    EXPECT_EQ(archive.Count(), 0) << "no record of a damaged file reaches the analysis";
+    archive.Append(Draw(3, {1, 2, 3, 4, 5}, 1));
+    EXPECT_THROW(archive.Save(), KavrinError);
+    EXPECT_EQ(test::ReadBytes(path), bytes);
+  }
+}
+
+TEST(ArchiveFile, AnUnreadableFileIsNeverReplacedUntilReadAgain) {
+  test::TempDir dir;
+  const std::string path = dir.File(ArchiveFileName);
+  test::WriteBytes(path, Record(1, {1, 2, 3, 4, 5}, 1, ""));
+  TDrawArchive archive(path);
+  SetReadFaultHook([](const std::string&) { return false; });
+  EXPECT_THROW(archive.Load(), KavrinError);
+  SetReadFaultHook(nullptr);
+  archive.Append(Draw(2, {1, 2, 3, 4, 5}, 1));
+  try {
+    archive.Save();
+    ADD_FAILURE() << "the archive was rewritten from what memory held";
+  } catch (const KavrinError& e) {
+    EXPECT_EQ(std::string(e.what()), "Input/output error (" + path + ")") << "the load error's text";
+  }
+  EXPECT_EQ(test::ReadBytes(path), Record(1, {1, 2, 3, 4, 5}, 1, ""));
+  archive.Load();
+  archive.Append(Draw(2, {1, 2, 3, 4, 5}, 1));
+  archive.Save();
+  EXPECT_EQ(archive.Count(), 2);
 }
 
 TEST(ArchiveFile, ForeignBytesAreIgnoredOnReading) {

@@ -75,6 +75,40 @@ TEST(AtomicWrite, MissingFolderFails) {
   EXPECT_TRUE(FolderEntries(dir).empty());
 }
 
+TEST(AtomicWrite, KeepsPermissionBitsAndFollowsSymbolicLinks) {
+  test::TempDir dir;
+  const std::string target = dir.File("Kavrin_5x50.ini");
+  test::WriteBytes(target, "[PROXY]\r\nProxyPassword=secret\r\n");
+  ASSERT_EQ(::chmod(target.c_str(), 0600), 0);
+  ASSERT_EQ(::symlink("Kavrin_5x50.ini", dir.File("link.ini").c_str()), 0);
+
+  WriteFileAtomic(dir.File("link.ini"), "rewritten");
+  EXPECT_EQ(test::ReadBytes(target), "rewritten");
+  struct stat st;
+  ASSERT_EQ(::lstat(dir.File("link.ini").c_str(), &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode)) << "the link stays a link";
+  ASSERT_EQ(::stat(target.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+
+  // A link whose target does not exist yet creates the target.
+  ASSERT_EQ(::symlink(dir.File("new.bin").c_str(), dir.File("dangling").c_str()), 0);
+  WriteFileAtomic(dir.File("dangling"), "made");
+  EXPECT_EQ(test::ReadBytes(dir.File("new.bin")), "made");
+  EXPECT_EQ(FolderEntries(dir), (std::vector<std::string>{"Kavrin_5x50.ini", "dangling", "link.ini", "new.bin"}));
+}
+
+TEST(AtomicWrite, LeftoverTemporaryFilesGoByTheirNamingOnly) {
+  test::TempDir dir;
+  for (const char* name : {"Kavrin_5x50.ldr", "Kavrin_5x50.ldr.~aB3xY9", "Kavrin_5x50.lrt.~000000", "notes.~tmp",
+                           "x.~abc12", "x.~abc12-", "Kavrin_5x50.lsk.~AbCdEf.txt"})
+    test::WriteBytes(dir.File(name), "x");
+  std::filesystem::create_directory(dir.File("folder.~ABCDEF"));
+  EXPECT_EQ(RemoveLeftoverTempFiles(dir.Path()), 2);
+  EXPECT_EQ(FolderEntries(dir), (std::vector<std::string>{"Kavrin_5x50.ldr", "Kavrin_5x50.lsk.~AbCdEf.txt",
+                                                          "folder.~ABCDEF", "notes.~tmp", "x.~abc12", "x.~abc12-"}));
+  EXPECT_EQ(RemoveLeftoverTempFiles(dir.File("missing")), 0);
+}
+
 TEST(ReadFile, MissingFileNamesTheSystemError) {
   test::TempDir dir;
   try {

@@ -60,6 +60,44 @@ TEST(Http, DecodesCompressedRepliesAndSendsBrowserHeaders) {
   }
 }
 
+TEST(Http, RepliesAboveTheLimitAreRefusedAlsoWhenTheyInflate) {
+  LocalServer server;
+  server.Http().Get("/plain", [](const httplib::Request&, httplib::Response& res) {
+    res.set_content(std::string(5000, 'x'), "application/octet-stream");
+  });
+  server.Http().Get("/bomb", [](const httplib::Request&, httplib::Response& res) {
+    // A few kilobytes on the wire, ten megabytes once inflated.
+    res.set_header("Content-Encoding", "gzip");
+    res.set_content(Compress(std::string(10 << 20, '\0'), 31), "application/octet-stream");
+  });
+  server.Http().Get("/chunked", [](const httplib::Request&, httplib::Response& res) {
+    res.set_chunked_content_provider("application/octet-stream", [](size_t offset, httplib::DataSink& sink) {
+      if (offset >= 8000) {
+        sink.done();
+        return true;
+      }
+      const std::string chunk(1000, 'c');
+      return sink.write(chunk.data(), chunk.size());
+    });
+  });
+  server.Start();
+
+  THttpClient client;
+  client.Settings.MaxReplyBytes = 4000;
+  for (const char* path : {"/plain", "/chunked"}) {
+    try {
+      client.Get(server.Address() + path);
+      ADD_FAILURE() << path << ": no failure";
+    } catch (const KavrinError& e) {
+      EXPECT_STREQ(e.what(), "Ответ сервера больше допустимого размера (4000 байт)") << path;
+    }
+  }
+  client.Settings.MaxReplyBytes = 1 << 20;
+  EXPECT_THROW(client.Get(server.Address() + "/bomb"), KavrinError);
+  client.Settings.MaxReplyBytes = 5000;
+  EXPECT_EQ(client.Get(server.Address() + "/plain").size(), 5000u) << "the limit itself is allowed";
+}
+
 TEST(Http, FollowsRedirectsAndKeepsCookiesPerClient) {
   LocalServer server;
   server.Http().Get("/login", [](const httplib::Request&, httplib::Response& res) {

@@ -39,7 +39,7 @@ TEST(TextExtract, MissingEndMarkerIsAnErrorOnlyWhenStrict) {
 }
 
 TEST(TextExtract, CutTextBetweenConsumesTheText) {
-  std::string text = "<b>1</b>&nbsp;<B class=\"x\">2</b>tail";
+  std::string_view text = "<b>1</b>&nbsp;<B class=\"x\">2</b>tail";
   EXPECT_EQ(CutTextBetween(text, "<b", "</b>"), ">1");
   EXPECT_EQ(text, "&nbsp;<B class=\"x\">2</b>tail");
   EXPECT_EQ(CutTextBetween(text, "<b", "</b>"), "class=\"x\">2");
@@ -47,20 +47,20 @@ TEST(TextExtract, CutTextBetweenConsumesTheText) {
   EXPECT_EQ(CutTextBetween(text, "<b", "</b>"), "");
   EXPECT_EQ(text, "tail");
 
-  std::string open = "<b>1";
+  std::string_view open = "<b>1";
   EXPECT_THROW(CutTextBetween(open, "<b", "</b>"), KavrinError);
   EXPECT_EQ(open, "<b>1");
 }
 
 TEST(TextExtract, NextTextElementWalksTheElements) {
-  std::string text = "head<e>one<E> two <e><e>three";
+  std::string_view text = "head<e>one<E> two <e><e>three";
   std::vector<std::string> elements;
   while (auto element = NextTextElement(text, "<e>")) elements.push_back(*element);
   // An empty element does not end the walk.
   EXPECT_EQ(elements, (std::vector<std::string>{"one", "two", "", "three"}));
   EXPECT_EQ(text, "");
 
-  std::string none = "nothing";
+  std::string_view none = "nothing";
   EXPECT_FALSE(NextTextElement(none, "<e>"));
   EXPECT_EQ(none, "nothing");
 }

@@ -137,6 +137,31 @@ TEST_F(ExpansionTest, TooManyVariantsFailBeforeAnyIsMade) {
   EXPECT_EQ(FilterVariantsCount(Items({big, big, big, big, big, big, big})), INT64_MAX);
 }
 
+TEST_F(ExpansionTest, VariantsThatWouldNotFitInMemoryFailBeforeAnyIsMade) {
+  // Within the count, but each variant carries a long list of values.
+  std::string values = "1";
+  for (int v = 2; v <= 200; ++v) values += "," + std::to_string(v);
+  const std::string listFilter = "TSF1#NUMS:1-1000;1#LDV:" + values + "#SF:0";
+  const auto items = Items({listFilter.c_str(), "TSF1#NUMS:1-1000;1#LNO:#SF:0"});
+  ASSERT_EQ(FilterVariantsCount(items), 1000000);
+  EXPECT_GT(FilterVariantsMemory(items), int64_t{1000000} * 1000) << "the long texts are counted per variant";
+  int progress = 0;
+  try {
+    ExpandFilterVariants(items, {[&](int) { ++progress; }, nullptr}, FilterVariantsLimit, int64_t{256} << 20);
+    ADD_FAILURE() << "no failure";
+  } catch (const KavrinError& e) {
+    const std::string text = e.what();
+    EXPECT_EQ(text.rfind("Вы задали слишком много вариантов фильтров", 0), 0u) << text;
+    EXPECT_NE(text.find("Вариантов фильтров: 1000000, для них нужно "), std::string::npos) << text;
+    EXPECT_NE(text.find("допустимо не более 256 МБ."), std::string::npos) << text;
+  }
+  EXPECT_EQ(progress, 0);
+  EXPECT_LE(FilterVariantsMemoryLimit(), int64_t{1} << 30);
+  // The count limit's own example, two million variants, is refused by the default memory bound.
+  const auto twoMillion = Items({"TSF1#NUMS:1-2000;1#LNO:#SF:0", "TSF1#NUMS:1-1000;1#LNO:#SF:0"});
+  EXPECT_GT(FilterVariantsMemory(twoMillion), FilterVariantsMemoryLimit());
+}
+
 TEST_F(ExpansionTest, ProgressEveryThousandAndStopKeepsWhatWasMade) {
   const auto items = Items({"TSF1#NUMS:1-50;1#LMV:1-50;1#SF:0"});  // 2500 variants
   std::vector<int> progress;

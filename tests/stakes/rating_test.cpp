@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <functional>
+
 #include <algorithm>
 #include <random>
 
@@ -153,6 +156,69 @@ TEST(RatingFile, RecordLayoutAndAFileThatEndsInsideARecord) {
   TRatingsArray none;
   ReadRatingsFile(dir.File("missing.lrt"), none);
   EXPECT_TRUE(none.empty());
+}
+
+TEST(RatingFile, RecordsOutOfRangeAreRefusedByTheirNumber) {
+  struct Case {
+    const char* name;
+    std::function<void(TRatingData&)> damage;
+    const char* problem;
+  };
+  const Case cases[] = {
+      {"no stakes", [](TRatingData& r) { r.Stakes = 0; }, "количество ставок 0 меньше 1"},
+      {"negative overlaps", [](TRatingData& r) { r.Overlaps = -1; }, "сумма совпадений -1 вне диапазона от 0 до 15"},
+      {"more overlaps than five a stake", [](TRatingData& r) { r.Overlaps = 16; }, "сумма совпадений 16"},
+      {"negative count", [](TRatingData& r) { r.Counts[2] = -1; }, "количество ставок с 2 совпадениями отрицательно"},
+      {"counts above the stakes", [](TRatingData& r) { r.Counts = {2, 2, 0, 0, 0, 0}; }, "ставок по числу совпадений (4) больше, чем ставок (3)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TRatingData bad = Row("b", 3, 7, 1);
+    c.damage(bad);
+    test::TempDir dir;
+    WriteRatingsFile(dir.File(RatingFileName), {Row("a", 1, 0, 0), bad});
+    TRatingsArray read;
+    try {
+      ReadRatingsFile(dir.File(RatingFileName), read);
+      ADD_FAILURE() << "accepted";
+    } catch (const KavrinError& e) {
+      EXPECT_NE(std::string(e.what()).find("Файл " + dir.File(RatingFileName) + ", запись 2: " + c.problem),
+                std::string::npos)
+          << e.what();
+    }
+  }
+}
+
+TEST(Rating, CountersAndProfitSaturateAndSortingNegatesNoSmallestInteger) {
+  TRatingsArray rows(1);
+  rows[0] = Row("s", INT32_MAX, INT32_MAX, 0);
+  rows[0].Counts[5] = INT32_MAX;
+  rows[0].Profit = TCurrency::FromRaw(INT64_MAX - 5);
+  TStakeData stake;
+  stake.DrawNumber = 1;
+  stake.Checked = true;
+  stake.Comment = "s";
+  stake.Overlaps = {5, {1, 2, 3, 4, 5}};
+  stake.Profit = TCurrency::FromRaw(100);
+  RatingsAddStake(rows, stake);
+  EXPECT_EQ(rows[0].Stakes, INT32_MAX);
+  EXPECT_EQ(rows[0].Overlaps, INT32_MAX);
+  EXPECT_EQ(rows[0].Counts[5], INT32_MAX);
+  EXPECT_EQ(rows[0].Profit.Raw(), INT64_MAX);
+  stake.Profit = TCurrency::FromRaw(INT64_MIN);
+  rows[0].Profit = TCurrency::FromRaw(-1);
+  RatingsAddStake(rows, stake);
+  EXPECT_EQ(rows[0].Profit.Raw(), INT64_MIN);
+
+  // Counts whose difference clamps to the smallest integer, sorted descending.
+  TRatingData negative = Row("neg", 1, 0, 0);
+  negative.Counts[0] = INT32_MIN;
+  TRatingData positive = Row("pos", 1, 0, 0);
+  positive.Counts[0] = INT32_MAX;
+  EXPECT_EQ(RatingsCompare(negative, positive, 6, 1), INT32_MAX);
+  TRatingsArray sorted = {negative, positive, Row("zero", 1, 0, 0)};
+  RatingsSortRows(sorted, 6, 1);
+  EXPECT_EQ(sorted.front().Key, "pos");
 }
 
 TEST(RatingExport, HeaderOfAllCaptionsAndTwelveFieldsPerRow) {

@@ -73,6 +73,46 @@ TEST(RegularStakes, RecordLayoutAndWholeFileRoundTrip) {
   EXPECT_EQ(test::ReadBytes(dir.File(TablesFileName)).size(), 2 * TableStakeRecordSize);
 }
 
+TEST(RegularStakes, RecordsOutOfRangeAreRefusedByTheirNumber) {
+  struct Case {
+    const char* name;
+    TTableStakeData rule;
+    const char* problem;
+  };
+  TTableStakeData source = Rule({1, 2, 3, 4, 5}, 1);
+  source.Source = 2;
+  TTableStakeData start = Rule({1, 2, 3, 4, 51}, 1);
+  TTableStakeData current = Rule({1, 2, 3, 4, 5}, 1);
+  current.Current = {7, 7, 8, 9, 10};
+  TTableStakeData step = Rule({1, 2, 3, 4, 5}, 51);
+  TTableStakeData count = Rule({1, 2, 3, 4, 5}, 1);
+  count.Stakes = -1;
+  const Case cases[] = {
+      {"source", source, "источник 2 вне диапазона от 0 до 1"},
+      {"start", start, "стартовая комбинация не из пяти разных чисел от 1 до 50"},
+      {"current", current, "текущая комбинация не из пяти разных чисел от 1 до 50"},
+      {"step", step, "шаг 51 вне диапазона от -50 до 50"},
+      {"count", count, "количество ставок -1 отрицательно"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::TempDir dir;
+    WriteTablesFile(dir.File(TablesFileName), {Rule({1, 2, 3, 4, 5}, 1), c.rule});
+    TTableStakesArray read;
+    try {
+      ReadTablesFile(dir.File(TablesFileName), read);
+      ADD_FAILURE() << "accepted";
+    } catch (const KavrinError& e) {
+      EXPECT_EQ(std::string(e.what()), "Файл " + dir.File(TablesFileName) + ", запись 2: " + c.problem + ".");
+    }
+  }
+  // A rule on the previous draw may have no start of its own.
+  TTableStakeData previous = Rule({1, 2, 3, 4, 5}, 1);
+  previous.Source = 1;
+  previous.Start = previous.Current = {};
+  EXPECT_EQ(TableStakeRecordProblem(previous), "");
+}
+
 TEST(RegularDialog, ValidatesTheStartThenTheCommentThenItsUniqueness) {
   TTableStakesArray existing = {Rule({1, 2, 3, 4, 5}, 1)};
   existing[0].Comment = "Моя ставка";

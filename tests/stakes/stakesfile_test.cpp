@@ -93,23 +93,86 @@ TEST_F(StakesFileTest, ReadsAndWritesByOriginAndRefusesPositionsOutsideTheFile) 
   }
 }
 
-TEST(StakesFileVersion, ObsoleteWhenTheSizeIsNoWholeRecordOrTheFirstVersionByteIsNotTwo) {
-  struct Case {
-    std::string bytes;
-    bool obsolete;
-  };
-  std::string current(640, '\0');
-  current[0] = 2;
-  current[320] = 1;  // only the first record's version counts
+// A stake record's bytes as the program writes it.
+std::string StakeBytes(const TStakeData& stake) {
+  std::string bytes(StakeRecordSize, '\0');
+  EncodeStakeRecord(stake, reinterpret_cast<uint8_t*>(bytes.data()));
+  return bytes;
+}
+
+TEST(StakesFileVersion, AnOlderVersionIsEmptiedAfterACopyAndADamagedFileIsRefused) {
+  const std::string stake = StakeBytes(Stake(7, {1, 2, 3, 4, 5}));
   std::string old(640, '\0');
   old[0] = 1;
-  for (const Case& c : {Case{"", false}, Case{current, false}, Case{old, true}, Case{std::string(330, '\2'), true}}) {
+  std::string badNumber = stake;
+  badNumber[20] = 51;  // the first stake number
+  std::string badVersion = stake;
+  badVersion[0] = 7;
+  struct Case {
+    const char* name;
+    std::string bytes;
+    const char* warning;  // empty: none
+    int64_t count;        // records left; -1: refused
+    const char* error;
+  };
+  const Case cases[] = {
+      {"empty", "", "", 0, ""},
+      {"current", stake + stake, "", 2, ""},
+      {"older version", old, "устаревшей версии", 0, ""},
+      {"torn last record", stake + stake.substr(0, 100), "Последняя запись", 1, ""},
+      {"torn first record", stake.substr(0, 10), "Последняя запись", 0, ""},
+      {"newer version", badVersion + stake, "", -1, "запись 1: версия записи 7 не поддерживается"},
+      {"garbage record", stake + std::string(320, '\xEE'), "", -1, "запись 2: версия записи 238 вместо 2"},
+      {"number out of range", stake + badNumber, "", -1, "запись 2: числа ставки"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
     test::TempDir dir;
-    test::WriteBytes(dir.File(StakesFileName), c.bytes);
-    TStakesFile file(dir.File(StakesFileName));
+    const std::string path = dir.File(StakesFileName);
+    test::WriteBytes(path, c.bytes);
+    TStakesFile file(path);
     file.Open();
-    EXPECT_EQ(file.Obsolete(), c.obsolete) << c.bytes.size();
+    if (c.count < 0) {
+      try {
+        file.ApplyVersionRule();
+        ADD_FAILURE() << "a damaged file was accepted";
+      } catch (const KavrinError& e) {
+        EXPECT_NE(std::string(e.what()).find("Файл ставок " + path + " поврежден: " + c.error), std::string::npos)
+            << e.what();
+      }
+      EXPECT_THROW(file.Append(Stake(9, {1, 2, 3, 4, 5}), 1), KavrinError);
+      EXPECT_THROW(file.Truncate(), KavrinError);
+      EXPECT_THROW(file.Read(TSeekOrigin::Begin, 0), KavrinError);
+      file.Reopen();
+      EXPECT_THROW(file.Append(Stake(9, {1, 2, 3, 4, 5}), 1), KavrinError) << "the refusal survives a reopen";
+      EXPECT_EQ(test::ReadBytes(path), c.bytes);
+      EXPECT_FALSE(FileExists(path + ".old"));
+      continue;
+    }
+    const TStakesFile::TVersionRule rule = file.ApplyVersionRule();
+    EXPECT_EQ(file.Count(), c.count);
+    if (*c.warning == '\0') {
+      EXPECT_EQ(rule.Warning, "");
+      EXPECT_FALSE(FileExists(path + ".old"));
+      continue;
+    }
+    EXPECT_NE(rule.Warning.find(c.warning), std::string::npos) << rule.Warning;
+    EXPECT_NE(rule.Warning.find("Копия прежнего файла: " + path + ".old"), std::string::npos) << rule.Warning;
+    EXPECT_EQ(test::ReadBytes(path + ".old"), c.bytes) << "the old file is kept whole";
+    EXPECT_EQ(rule.Emptied, c.count == 0);
   }
+}
+
+TEST(StakesFileVersion, AnExistingCopyIsNeverOverwritten) {
+  test::TempDir dir;
+  const std::string path = dir.File(StakesFileName);
+  test::WriteBytes(path + ".old", "earlier copy");
+  test::WriteBytes(path, std::string(320, '\1'));
+  TStakesFile file(path);
+  file.Open();
+  EXPECT_NE(file.ApplyVersionRule().Warning.find(path + ".old2"), std::string::npos);
+  EXPECT_EQ(test::ReadBytes(path + ".old"), "earlier copy");
+  EXPECT_EQ(test::ReadBytes(path + ".old2"), std::string(320, '\1'));
 }
 
 TEST_F(StakesFileTest, AppendingForSeveralDrawsPutsASeparatorBeforeEachCopy) {

@@ -31,6 +31,12 @@ TEST(SystemPlay, PositionsBecomeThePlayedNumbers) {
   EXPECT_THROW(MapSystem("01 02 03 04 0\r\n", numbers), KavrinError);
   EXPECT_THROW(MapSystem("01 02 03 x 05\r\n", numbers), KavrinError);
   EXPECT_THROW(MapSystem("01 02 03 04\r\n", numbers), KavrinError);
+  try {
+    MapSystem("1 2 3 4 5\r\n1 2 3 2 5\r\n", numbers);
+    ADD_FAILURE() << "a repeated position was played";
+  } catch (const KavrinError& e) {
+    EXPECT_STREQ(e.what(), "Строка 2 системы: позиция \"2\" повторяется.");
+  }
 }
 
 TEST(SystemPlay, StakesOfTheWholeSystemOrOnlyThoseInTheWorkingList) {
