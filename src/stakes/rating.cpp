@@ -49,6 +49,23 @@ void WriteRatingsFile(const std::string& path, const TRatingsArray& rows) {
   WriteFileAtomic(path, bytes);
 }
 
+namespace {
+
+// The sums of a row stop at the bounds of their fields: rows and stakes read from damaged files
+// may hold any value, and a sum that wrapped round would turn a loss into a profit.
+int32_t SaturatingAdd(int32_t a, int32_t b) {
+  int32_t sum;
+  return __builtin_add_overflow(a, b, &sum) ? (b > 0 ? INT32_MAX : INT32_MIN) : sum;
+}
+
+TCurrency SaturatingAdd(TCurrency a, TCurrency b) {
+  int64_t sum;
+  return TCurrency::FromRaw(__builtin_add_overflow(a.Raw(), b.Raw(), &sum) ? (b.Raw() > 0 ? INT64_MAX : INT64_MIN)
+                                                                           : sum);
+}
+
+}  // namespace
+
 void RatingsAddStake(TRatingsArray& rows, const TStakeData& stake) {
   const int overlaps = stake.OverlapCount();
   if (overlaps < 0) return;
@@ -56,10 +73,10 @@ void RatingsAddStake(TRatingsArray& rows, const TStakeData& stake) {
   const bool counted = overlaps <= DrawSize;
   for (TRatingData& row : rows) {
     if (!LocaleSameText(row.Key, stake.Comment)) continue;
-    row.Stakes += 1;
-    row.Overlaps += overlaps;
-    row.Profit += stake.Profit;
-    if (counted) row.Counts[overlaps] += 1;
+    row.Stakes = SaturatingAdd(row.Stakes, 1);
+    row.Overlaps = SaturatingAdd(row.Overlaps, overlaps);
+    row.Profit = SaturatingAdd(row.Profit, stake.Profit);
+    if (counted) row.Counts[overlaps] = SaturatingAdd(row.Counts[overlaps], 1);
     return;
   }
   TRatingData row;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <random>
 
 #include "core/errors.h"
@@ -69,6 +70,21 @@ TEST(Rating, KeysIgnoreLetterCaseAndKeepTheFirstSpelling) {
   EXPECT_EQ(rows[0].Profit, TCurrency::FromAmount(800));
   EXPECT_EQ(rows[0].Counts, (std::array<int32_t, 6>{0, 0, 1, 0, 0, 1}));
   EXPECT_EQ(rows[1].Key, "другой");
+}
+
+TEST(Rating, SumsOfARowFromADamagedFileStopAtTheirBounds) {
+  TRatingsArray rows = {Row("Ставка", INT32_MAX, INT32_MAX - 1, 0)};
+  rows[0].Profit = TCurrency::FromRaw(INT64_MAX - 5);
+  rows[0].Counts[2] = INT32_MAX;
+  RatingsAddStake(rows, CheckedStake("Ставка", 2, 1));
+  EXPECT_EQ(rows[0].Stakes, INT32_MAX);
+  EXPECT_EQ(rows[0].Overlaps, INT32_MAX);
+  EXPECT_EQ(rows[0].Counts[2], INT32_MAX);
+  EXPECT_EQ(rows[0].Profit, TCurrency::FromRaw(INT64_MAX)) << "a profit never wraps round into a loss";
+
+  rows[0].Profit = TCurrency::FromRaw(INT64_MIN + 5);
+  RatingsAddStake(rows, CheckedStake("ставка", 2, -1));
+  EXPECT_EQ(rows[0].Profit, TCurrency::FromRaw(INT64_MIN));
 }
 
 TEST(Rating, ComparisonWorksAtAResolutionOfOneHundredth) {
