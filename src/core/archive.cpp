@@ -44,6 +44,16 @@ TDrawsArray DecodeDraws(std::string_view bytes) {
   return draws;
 }
 
+bool ValidDrawNumbers(std::span<const int32_t> numbers, int32_t extra) {
+  if (numbers.size() != DrawSize) return false;
+  bool seen[NumberMax + 1] = {};
+  for (int32_t n : numbers) {
+    if (n < 1 || n > NumberMax || seen[n]) return false;
+    seen[n] = true;
+  }
+  return extra >= 0 && extra <= ExtraMax;
+}
+
 std::string CutDrawDate(const std::string& date) { return Utf8Prefix(date, DrawDateLength); }
 
 int FindDrawByNumber(const TDrawsArray& draws, int number) {
@@ -68,7 +78,14 @@ int FindDrawByNumber(const TDrawsArray& draws, int number) {
 
 void TDrawArchive::Load() {
   if (!FileExists(path_)) return;
-  draws_ = DecodeDraws(ReadFileBytes(path_));
+  TDrawsArray draws = DecodeDraws(ReadFileBytes(path_));
+  for (size_t i = 0; i < draws.size(); ++i) {
+    const TDrawRec& d = draws[i];
+    const std::array<int32_t, DrawSize> numbers = {d.Numbers[0], d.Numbers[1], d.Numbers[2], d.Numbers[3], d.Numbers[4]};
+    if (!ValidDrawNumbers(numbers, d.Extra))
+      throw KavrinError(Format("Запись %d файла %s содержит некорректные номера (%s).", {i + 1, path_, DrawToText(d)}));
+  }
+  draws_ = std::move(draws);
   UpdateNextDrawMarks();
 }
 

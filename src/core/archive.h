@@ -2,6 +2,7 @@
 // The draw archive: the file of 28-byte records, the in-memory array (oldest first), positions
 // (0 = newest) and the analysis offset with its next-draw marks.
 #include <bitset>
+#include <span>
 #include <string>
 
 #include "core/game.h"
@@ -16,6 +17,10 @@ TDrawRec DecodeDrawRecord(const uint8_t* in);
 std::string EncodeDraws(const TDrawsArray& draws);
 TDrawsArray DecodeDraws(std::string_view bytes);  // a trailing partial record is ignored
 
+// Five distinct numbers 1..50 and an extra number 0..11 (0 stands for an extra number that could
+// not be read). Every statistic indexes its tables by these numbers, so nothing else is a draw.
+bool ValidDrawNumbers(std::span<const int32_t> numbers, int32_t extra);
+
 // The date text as stored: its first 16 characters.
 std::string CutDrawDate(const std::string& date);
 
@@ -29,7 +34,8 @@ class TDrawArchive {
   const std::string& Path() const { return path_; }
   void SetPath(std::string path) { path_ = std::move(path); }
 
-  // A missing file leaves the archive empty. Throws KavrinError on a read error.
+  // A missing file leaves the archive empty. Throws KavrinError on a read error or a record that
+  // is no valid draw; the archive is then unchanged.
   void Load();
   // Rewrites the file atomically. Throws KavrinError on a write error.
   void Save() const;

@@ -40,11 +40,11 @@ TEST(ArchiveFile, WrittenBytesMatchTheRecordLayout) {
   TDrawArchive archive(dir.File(ArchiveFileName));
   archive.Append(Draw(0x01020304, {47, 5, 33, 12, 41}, 7, "01.02.2020 21:00"));
   archive.Append(Draw(1235, {1, 2, 3, 4, 50}, 11, ""));
-  archive.Append(Draw(-1, {0, 0, 0, 0, 0}, 0, "1 февраля 2020 г"));  // 16 Russian-text characters
+  archive.Append(Draw(-1, {9, 8, 7, 6, 5}, 0, "1 февраля 2020 г"));  // 16 Russian-text characters
   archive.Save();
   const std::string expected = Record(0x01020304, {47, 5, 33, 12, 41}, 7, "01.02.2020 21:00") +
                                Record(1235, {1, 2, 3, 4, 50}, 11, "") +
-                               Record(-1, {0, 0, 0, 0, 0}, 0, "1 \xF4\xE5\xE2\xF0\xE0\xEB\xFF 2020 \xE3");
+                               Record(-1, {9, 8, 7, 6, 5}, 0, "1 \xF4\xE5\xE2\xF0\xE0\xEB\xFF 2020 \xE3");
   EXPECT_EQ(test::ReadBytes(archive.Path()), expected);
   EXPECT_EQ(expected.substr(0, 4), "\x04\x03\x02\x01");
 
@@ -88,6 +88,37 @@ TEST(ArchiveFile, HundredBytesHoldThreeDrawsAndTheTailIsIgnored) {
   EXPECT_EQ(archive.At(1).Date, "02.01.2020 10:00");
   EXPECT_EQ(archive.At(2).Numbers, (TComb{11, 12, 13, 14, 15}));
   EXPECT_EQ(archive.At(2).Extra, 3);
+}
+
+TEST(ArchiveFile, ARecordThatIsNoDrawRefusesTheWholeFile) {
+  test::TempDir dir;
+  const std::string path = dir.File(ArchiveFileName);
+  const std::string good = Record(1, {1, 2, 3, 4, 5}, 1, "");
+  struct Case {
+    std::array<uint8_t, 5> numbers;
+    uint8_t extra;
+  };
+  // A number above 50 once overran the statistics' per-number tables.
+  for (const Case& c : {Case{{1, 2, 3, 4, 255}, 1}, Case{{0, 2, 3, 4, 5}, 1}, Case{{1, 2, 3, 2, 5}, 1},
+                        Case{{1, 2, 3, 4, 5}, 12}}) {
+    test::WriteBytes(path, good + Record(7, c.numbers, c.extra, "07.01.2020"));
+    TDrawArchive archive(path);
+    archive.Append(Draw(3, {1, 2, 3, 4, 5}, 1));
+    try {
+      archive.Load();
+      ADD_FAILURE() << "accepted " << int(c.numbers[4]) << " e:" << int(c.extra);
+    } catch (const KavrinError& e) {
+      EXPECT_NE(std::string(e.what()).find("Запись 2 файла " + path + " содержит некорректные номера (Тираж № 7"),
+                std::string::npos)
+          << e.what();
+    }
+    ASSERT_EQ(archive.Count(), 1) << "what the archive held stays";
+    EXPECT_EQ(archive.At(0).Number, 3);
+  }
+  test::WriteBytes(path, good + Record(7, {50, 49, 48, 47, 46}, 0, ""));
+  TDrawArchive archive(path);
+  archive.Load();
+  EXPECT_EQ(archive.Count(), 2) << "0 is an extra number that could not be read";
 }
 
 TEST(ArchiveFile, ForeignBytesAreIgnoredOnReading) {
