@@ -90,7 +90,8 @@ void RatingsAddStake(TRatingsArray& rows, const TStakeData& stake) {
 
 namespace {
 
-int ToInt32(int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, INT_MIN, INT_MAX)); }
+// Symmetric, so that the descending order can negate every result.
+int ToInt32(int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, -INT_MAX, INT_MAX)); }
 
 int Compare(const TRatingData& a, const TRatingData& b, int column) {
   const long double sa = a.Stakes, sb = b.Stakes;

@@ -127,6 +127,14 @@ TEST(Rating, SortingFollowsTheColumnAndDirection) {
   EXPECT_EQ(rows.back().Key, "B");
 }
 
+TEST(Rating, DescendingOrderOfExtremeCountsFromADamagedFile) {
+  TRatingsArray rows = {Row("a", INT32_MIN, 0, 0), Row("b", 1, 0, 0), Row("c", INT32_MAX, 0, 0)};
+  EXPECT_EQ(RatingsCompare(rows[0], rows[1], 1, 1), INT32_MAX) << "the difference is clamped before it is negated";
+  RatingsSortRows(rows, 1, 1);
+  EXPECT_EQ(rows[0].Key, "c");
+  EXPECT_EQ(rows[2].Key, "a");
+}
+
 TEST(Rating, SortingWithRoundedComparisonsStaysInsideTheArray) {
   // Averages 0.003 apart compare equal to their neighbours but not to rows further away.
   TRatingsArray rows;
