@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The favourites file is an INI file too; every entry gets its favourite mark and caption anew.
   std::string error;
   if (stats->LoadFilterList(path, true, error)) {
-    for (int i = 0; i < stats->Count(); ++i) (void)stats->MethodListText(i, true);
+    for (int i = 0; i < stats->Count(); ++i)
+      if (!stats->Items(i).UserCaption.empty()) (void)stats->MethodListText(i, true);
   }
   try {
     TIniFile ini(path);
