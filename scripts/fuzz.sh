@@ -29,6 +29,12 @@ if [ ${#harnesses[@]} -eq 0 ]; then
 fi
 
 mkdir -p build/fuzz/artifacts build/fuzz/logs
+# The harnesses' scratch folders live in one folder of this run, removed whatever happens.
+scratch_parent=/tmp
+[ -d /dev/shm ] && scratch_parent=/dev/shm
+KAVRIN_FUZZ_SCRATCH="$(mktemp -d "$scratch_parent/kavrin-fuzz-run.XXXXXX")"
+export KAVRIN_FUZZ_SCRATCH
+trap 'rm -rf "$KAVRIN_FUZZ_SCRATCH"' EXIT
 # Undefined behaviour is reported with the stack that led to it.
 export UBSAN_OPTIONS="print_stacktrace=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
 summary=()

@@ -10,9 +10,12 @@ namespace kavrin::fuzz {
 
 namespace {
 
-// Memory-backed when the system has it: the readers' atomic writes flush to disk, and on a disk
-// that flush would cost more than everything else a run does.
+// KAVRIN_FUZZ_SCRATCH when set (scripts/fuzz.sh names a folder it removes afterwards, so that
+// not even the folder of a crashing input stays). Otherwise memory-backed when the system has
+// it: the readers' atomic writes flush to disk, and on a disk that flush would cost more than
+// everything else a run does.
 std::filesystem::path ScratchRoot() {
+  if (const char* root = std::getenv("KAVRIN_FUZZ_SCRATCH"); root && *root) return root;
   std::error_code ignored;
   if (std::filesystem::is_directory("/dev/shm", ignored)) return "/dev/shm";
   return std::filesystem::temp_directory_path();

@@ -11,8 +11,9 @@ inline std::string_view AsText(const uint8_t* data, size_t size) {
   return {reinterpret_cast<const char*>(data), size};
 }
 
-// A fresh folder (in memory where the system allows) for one input, removed with everything in it (the
-// readers' own temporary files included), so that no run leaves a file behind.
+// A fresh folder (in memory where the system allows) for one input, removed with everything in
+// it (the readers' own temporary files included), so that no run leaves a file behind. Only an
+// input that crashes the harness keeps its folder, which scripts/fuzz.sh then removes.
 class Scratch {
  public:
   Scratch();
