@@ -1,6 +1,7 @@
 #include "stakes/regulars.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "core/binio.h"
 #include "core/errors.h"
@@ -33,13 +34,32 @@ TTableStakeData DecodeTableStakeRecord(const uint8_t* in) {
   return rule;
 }
 
+namespace {
+
+// What the dialog can make: a source of 0 or 1, a step that keeps every shifted number in the
+// ring, and with source 0 a current combination to shift. Anything else would stake numbers
+// outside the game or overflow the shift.
+bool RuleInRange(const TTableStakeData& rule) {
+  const TComb& c = rule.Current;
+  const std::array<int32_t, DrawSize> current = {c[0], c[1], c[2], c[3], c[4]};
+  return rule.Source <= 1 && rule.Step >= -NumberMax && rule.Step <= NumberMax && rule.Stakes >= 0 &&
+         (rule.Source == 1 || ValidDrawNumbers(current, 0));
+}
+
+}  // namespace
+
 void ReadTablesFile(const std::string& path, TTableStakesArray& rules) {
   if (!FileExists(path)) return;
   const std::string bytes = ReadFileBytes(path);
   const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
   size_t offset = 0;
-  for (; offset + TableStakeRecordSize <= bytes.size(); offset += TableStakeRecordSize)
-    rules.push_back(DecodeTableStakeRecord(data + offset));
+  for (; offset + TableStakeRecordSize <= bytes.size(); offset += TableStakeRecordSize) {
+    TTableStakeData rule = DecodeTableStakeRecord(data + offset);
+    if (!RuleInRange(rule))
+      throw KavrinError(Format("Запись %d файла %s содержит некорректную регулярную ставку \"%s\".",
+                               {rules.size() + 1, path, rule.Comment}));
+    rules.push_back(std::move(rule));
+  }
   if (offset != bytes.size())
     throw KavrinError(Format("Файл %s обрывается внутри записи %d.", {path, rules.size() + 1}));
 }
@@ -62,7 +82,7 @@ void TableStakeNext(TTableStakeData& rule, const TDrawArchive& archive, int posi
   TComb next = ShiftComb(base, rule.Step);
   SortComb(next);
   rule.Current = next;
-  rule.Stakes += 1;
+  if (rule.Stakes < INT32_MAX) rule.Stakes += 1;
 }
 
 const std::array<std::string, TablesColumnCount>& TablesCaptions() {

@@ -30,7 +30,9 @@ using TTableStakesArray = std::vector<TTableStakeData>;
 void EncodeTableStakeRecord(const TTableStakeData& rule, uint8_t* out);
 TTableStakeData DecodeTableStakeRecord(const uint8_t* in);
 // Appends the file's records; the records read before a failure stay; a missing file adds
-// nothing. Throws KavrinError, also for a file that ends inside a record.
+// nothing. Throws KavrinError, also for a file that ends inside a record or a record no rule
+// can hold (a source other than 0 or 1, a step outside -50..50, a negative count, with source 0
+// a current combination that is no five different numbers 1..50).
 void ReadTablesFile(const std::string& path, TTableStakesArray& rules);
 // Rewrites the file atomically. Throws KavrinError.
 void WriteTablesFile(const std::string& path, const TTableStakesArray& rules);

@@ -1,5 +1,5 @@
-// The regular stakes file: read, shown, each rule advanced by a stake, and rewritten as the
-// same rules.
+// The regular stakes file: read, shown, rewritten as the same rules, and each rule advanced by a
+// stake, which must be a combination of the game.
 #include <cstdlib>
 
 #include "core/errors.h"
@@ -36,7 +36,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
       TableStakeNext(rule, *archive, 0);
     } catch (const KavrinError&) {
+      continue;
     }
+    // Every stake a rule makes is a combination of the game.
+    const std::array<int32_t, DrawSize> current = {rule.Current[0], rule.Current[1], rule.Current[2],
+                                                   rule.Current[3], rule.Current[4]};
+    if (!ValidDrawNumbers(current, 0)) std::abort();
   }
   return 0;
 }

@@ -73,6 +73,40 @@ TEST(RegularStakes, RecordLayoutAndWholeFileRoundTrip) {
   EXPECT_EQ(test::ReadBytes(dir.File(TablesFileName)).size(), 2 * TableStakeRecordSize);
 }
 
+TEST(RegularStakes, ARuleNoDialogCanMakeRefusesTheFile) {
+  test::TempDir dir;
+  const std::string path = dir.File(TablesFileName);
+  auto withStep = [](int step) { return Rule({1, 2, 3, 4, 5}, step); };
+  TTableStakeData wrongSource = withStep(1), badCurrent = withStep(1), negative = withStep(1);
+  wrongSource.Source = 2;
+  badCurrent.Current = {1, 2, 3, 4, 200};
+  negative.Stakes = -1;
+  // A step of 2147483647 once overflowed the shift; one of 1000 staked numbers above 50.
+  for (const TTableStakeData& bad : {withStep(INT32_MAX), withStep(1000), withStep(-51), wrongSource, badCurrent,
+                                     negative}) {
+    WriteTablesFile(path, {withStep(50), bad});
+    TTableStakesArray read;
+    try {
+      ReadTablesFile(path, read);
+      ADD_FAILURE() << "accepted step " << bad.Step;
+    } catch (const KavrinError& e) {
+      EXPECT_EQ(std::string(e.what()), "Запись 2 файла " + path + " содержит некорректную регулярную ставку \"r\".");
+    }
+    EXPECT_EQ(read.size(), 1u);
+  }
+  TTableStakeData drawBased = Rule({0, 0, 0, 0, 0}, -50, 1);
+  drawBased.Stakes = INT32_MAX;
+  WriteTablesFile(path, {drawBased});
+  TTableStakesArray read;
+  ReadTablesFile(path, read);
+  ASSERT_EQ(read.size(), 1u) << "a rule on the previous draw has no combination of its own until it stakes";
+  TDrawArchive archive;
+  archive.Append({1, {1, 2, 3, 4, 5}, 1, ""});
+  TableStakeNext(read[0], archive, 0);
+  EXPECT_EQ(read[0].Current, (TComb{1, 2, 3, 4, 5}));
+  EXPECT_EQ(read[0].Stakes, INT32_MAX) << "the count stops at its bound";
+}
+
 TEST(RegularDialog, ValidatesTheStartThenTheCommentThenItsUniqueness) {
   TTableStakesArray existing = {Rule({1, 2, 3, 4, 5}, 1)};
   existing[0].Comment = "Моя ставка";
