@@ -8,6 +8,7 @@
 #include "core/netconfig.h"
 #include "core/viewsettings.h"
 #include "fuzz_support.h"
+#include "stakes/stakerecord.h"
 #include "stats/statlist.h"
 
 using namespace kavrin;
@@ -46,7 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     LoadListColumns(ini, MainWindowSection, "lvDraws", widths);
     TListSort sort;
     (void)LoadListSort(ini, MainWindowSection, "lvDraws", sort);
-    for (const std::string& key : ini.SectionKeys("MAIN")) (void)ini.ReadCurrency("MAIN", key, TCurrency());
+    // The price and prizes read are what every stake is charged and paid.
+    for (int n = 0; n <= TNumberSet::Capacity; ++n) (void)StakeProfit(config, n, n % (DrawSize + 1));
 
     // What the program writes back must read back as the same settings.
     StoreMainConfig(ini, config);
