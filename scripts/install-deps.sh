@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libcurl4-openssl-dev libssl-dev zlib1g-dev libcpp-httplib-dev libxlsxwriter-dev
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()

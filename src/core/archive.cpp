@@ -44,15 +44,30 @@ TDrawsArray DecodeDraws(std::string_view bytes) {
   return draws;
 }
 
-std::string DrawRecordProblem(const TDrawRec& draw) {
+namespace {
+
+std::string DrawNumbersProblem(std::span<const int32_t> numbers, int32_t extra) {
+  if (numbers.size() != DrawSize) return Format("чисел %d вместо %d", {static_cast<int>(numbers.size()), DrawSize});
   bool seen[NumberMax + 1] = {};
-  for (uint8_t n : draw.Numbers) {
+  for (int32_t n : numbers) {
     if (n < 1 || n > NumberMax) return Format("число %d вне диапазона от 1 до %d", {n, NumberMax});
     if (seen[n]) return Format("число %d повторяется", {n});
     seen[n] = true;
   }
-  if (draw.Extra > ExtraMax) return Format("дополнительное число %d больше %d", {draw.Extra, ExtraMax});
+  if (extra < 0 || extra > ExtraMax) return Format("дополнительное число %d больше %d", {extra, ExtraMax});
   return "";
+}
+
+}  // namespace
+
+std::string DrawRecordProblem(const TDrawRec& draw) {
+  const std::array<int32_t, DrawSize> numbers = {draw.Numbers[0], draw.Numbers[1], draw.Numbers[2], draw.Numbers[3],
+                                                 draw.Numbers[4]};
+  return DrawNumbersProblem(numbers, draw.Extra);
+}
+
+bool ValidDrawNumbers(std::span<const int32_t> numbers, int32_t extra) {
+  return DrawNumbersProblem(numbers, extra).empty();
 }
 
 std::string CutDrawDate(const std::string& date) { return Utf8Prefix(date, DrawDateLength); }

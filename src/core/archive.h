@@ -2,6 +2,7 @@
 // The draw archive: the file of 28-byte records, the in-memory array (oldest first), positions
 // (0 = newest) and the analysis offset with its next-draw marks.
 #include <bitset>
+#include <span>
 #include <string>
 
 #include "core/game.h"
@@ -20,6 +21,9 @@ TDrawsArray DecodeDraws(std::string_view bytes);  // a trailing partial record i
 // Why a draw cannot be analysed (main numbers not five distinct numbers 1..50, an extra number
 // above 11), or empty when it can. An extra number 0 is one the download could not read.
 std::string DrawRecordProblem(const TDrawRec& draw);
+// The same rule for numbers read as plain integers (CSV lines, regular-stake rules): every
+// statistic indexes its tables by these numbers, so nothing else is a draw.
+bool ValidDrawNumbers(std::span<const int32_t> numbers, int32_t extra);
 
 // The date text as stored: its first 16 characters.
 std::string CutDrawDate(const std::string& date);

@@ -1,5 +1,8 @@
 #pragma once
-// Little-endian fixed-size records, read and written field by field at explicit offsets.
+// Little-endian fixed-size records, read and written field by field at explicit offsets. Debug
+// builds check that every field lies inside the record.
+#include <algorithm>
+#include <cassert>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -23,17 +26,22 @@ class RecordWriter {
     std::memcpy(&bits, &v, 8);
     Le(offset, bits, 8);
   }
-  void Bytes(size_t offset, const void* src, size_t n) { std::memcpy(data_ + offset, src, n); }
+  void Bytes(size_t offset, const void* src, size_t n) {
+    assert(offset + n <= size_);
+    std::memcpy(data_ + offset, src, n);
+  }
   // A length byte followed by `capacity` bytes of Windows-1251 text, truncated to fit.
   void ShortString(size_t offset, size_t capacity, std::string_view utf8) {
     std::string bytes = Utf8ToCp1251(utf8);
     if (bytes.size() > capacity) bytes.resize(capacity);
+    assert(offset + 1 + capacity <= size_);
     data_[offset] = static_cast<uint8_t>(bytes.size());
     std::memcpy(data_ + offset + 1, bytes.data(), bytes.size());
   }
 
  private:
   void Le(size_t offset, uint64_t v, int n) {
+    assert(offset + n <= size_);
     for (int i = 0; i < n; ++i) data_[offset + i] = static_cast<uint8_t>(v >> (8 * i));
   }
   uint8_t* data_;
@@ -54,15 +62,20 @@ class RecordReader {
     std::memcpy(&v, &bits, 8);
     return v;
   }
-  void Bytes(size_t offset, void* dst, size_t n) const { std::memcpy(dst, data_ + offset, n); }
+  void Bytes(size_t offset, void* dst, size_t n) const {
+    assert(offset + n <= size_);
+    std::memcpy(dst, data_ + offset, n);
+  }
   // A stored length above the capacity is clamped to it.
   std::string ShortString(size_t offset, size_t capacity) const {
+    assert(offset + 1 + capacity <= size_);
     size_t length = std::min<size_t>(data_[offset], capacity);
     return Cp1251ToUtf8(std::string_view(reinterpret_cast<const char*>(data_ + offset + 1), length));
   }
 
  private:
   uint64_t Le(size_t offset, int n) const {
+    assert(offset + n <= size_);
     uint64_t v = 0;
     for (int i = 0; i < n; ++i) v |= static_cast<uint64_t>(data_[offset + i]) << (8 * i);
     return v;

@@ -21,6 +21,14 @@ int32_t SizeOrDefault(int32_t value, int32_t def) { return value >= 1 && value <
 
 std::string FormulaKey(int i) { return "Formula" + std::to_string(i + 1); }
 
+// A price or prize beyond a trillion is no amount of this game: the price of the largest stake
+// (792 tickets) of such an amount, or an amount too large to hold at all, would overflow the
+// money sums. It reads as no amount.
+TCurrency AmountOrDefault(TCurrency amount, TCurrency def) {
+  constexpr int64_t Limit = 1'000'000'000'000 * TCurrency::Scale;
+  return amount.Raw() >= -Limit && amount.Raw() <= Limit ? amount : def;
+}
+
 }  // namespace
 
 std::array<uint8_t, NumberMax> SegmentsFromText(const std::string& text) {
@@ -53,7 +61,7 @@ void LoadMainConfig(const TIniFile& ini, TConfigData& config) {
   config.ChannelSize =
       SizeOrDefault(ini.ReadInteger(Global, "ChannelSize", config.ChannelSize), defaults.ChannelSize);
 
-  config.Cost = ini.ReadCurrency(Stakes, "Cost", config.Cost);
+  config.Cost = AmountOrDefault(ini.ReadCurrency(Stakes, "Cost", config.Cost), defaults.Cost);
   // A stake holds at most 11 numbers and an extended one at least 6, as the settings allow.
   const int32_t maxStake = ini.ReadInteger(Stakes, "MaxStake", config.MaxStake);
   config.MaxStake = maxStake >= 6 && maxStake <= 11 ? maxStake : defaults.MaxStake;
@@ -64,7 +72,7 @@ void LoadMainConfig(const TIniFile& ini, TConfigData& config) {
   for (int i = 0; i < rows; ++i) {
     TProfitRow row;
     row.Overlap = static_cast<uint8_t>(ini.ReadInteger(Stakes, Format("Profit_%d_Overlap", {i}), 0));
-    row.Profit = ini.ReadCurrency(Stakes, Format("Profit_%d_Profit", {i}), TCurrency());
+    row.Profit = AmountOrDefault(ini.ReadCurrency(Stakes, Format("Profit_%d_Profit", {i}), TCurrency()), TCurrency());
     config.Profits.push_back(row);
   }
 
@@ -146,7 +154,7 @@ std::vector<TProfitRow> ProfitRowsFromText(const std::vector<std::string>& rows)
     profit.Overlap = static_cast<uint8_t>(NumberFromText(row.substr(0, eq)));
     long double amount = 0;
     if (eq != std::string::npos && TextToFloat(FormatSettings(), row.substr(eq + 1), amount))
-      profit.Profit = TCurrency::FromAmount(amount);
+      profit.Profit = AmountOrDefault(TCurrency::FromAmount(amount), TCurrency());
     profits.push_back(profit);
   }
   return profits;

@@ -22,17 +22,6 @@ std::string Quoted(const std::string& text) {
 
 bool IsBlank(char c) { return c != '\0' && static_cast<unsigned char>(c) <= ' '; }
 
-// The main numbers must be distinct numbers 1..50 and the extra number at most 11 (0 stands
-// for an extra number that could not be read, as the download stores it).
-bool ValidDrawNumbers(const std::vector<int32_t>& numbers, int32_t extra) {
-  bool seen[NumberMax + 1] = {};
-  for (int32_t n : numbers) {
-    if (n < 1 || n > NumberMax || seen[n]) return false;
-    seen[n] = true;
-  }
-  return extra >= 0 && extra <= ExtraMax;
-}
-
 }  // namespace
 
 std::string DrawsToCsv(const TDrawsArray& draws) {

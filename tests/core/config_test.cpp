@@ -154,6 +154,26 @@ TEST(Config, StakeLimitsOutsideTheirRange) {
   EXPECT_TRUE(config.Profits.empty());
 }
 
+// A price or prize too large for the money sums (10^30 cannot even be held) once overflowed the
+// price of every stake; it reads as no amount, in the file and in the dialog's table.
+TEST(Config, AmountsBeyondATrillionReadAsNone) {
+  ConfigFile file;
+  TConfigData config;
+  LoadMainConfig(file.Open("[STAKES]\r\nCost=1000000000000000000000000000000\r\nProfits=3\r\nProfit_0_Overlap=5\r\nProfit_0_Profit=-1000000000000000000000000000000\r\n"
+                           "Profit_1_Overlap=4\r\nProfit_1_Profit=1000000000001\r\n"
+                           "Profit_2_Overlap=3\r\nProfit_2_Profit=1000000000000\r\n"),
+                 config);
+  EXPECT_EQ(config.Cost, TCurrency());
+  ASSERT_EQ(config.Profits.size(), 3u);
+  EXPECT_EQ(config.Profits[0].Profit, TCurrency());
+  EXPECT_EQ(config.Profits[1].Profit, TCurrency());
+  EXPECT_EQ(config.Profits[2].Profit, TCurrency::FromAmount(1e12L));
+  LoadMainConfig(file.Open("[STAKES]\r\nCost=9000000000000\r\n"), config);
+  EXPECT_EQ(config.Cost, TCurrency());
+  EXPECT_EQ(ProfitRowsFromText({"5=1000000000000000000000000000000", "4=250"})[0].Profit, TCurrency());
+  EXPECT_EQ(ProfitRowsFromText({"5=1000000000000000000000000000000", "4=250"})[1].Profit, TCurrency::FromAmount(250));
+}
+
 TEST(Config, WeightsAndFlags) {
   ConfigFile file;
   TConfigData config;

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include <algorithm>
+#include <climits>
 #include <random>
 
 #include "core/errors.h"
@@ -74,6 +75,21 @@ TEST(Rating, KeysIgnoreLetterCaseAndKeepTheFirstSpelling) {
   EXPECT_EQ(rows[1].Key, "другой");
 }
 
+TEST(Rating, SumsOfARowFromADamagedFileStopAtTheirBounds) {
+  TRatingsArray rows = {Row("Ставка", INT32_MAX, INT32_MAX - 1, 0)};
+  rows[0].Profit = TCurrency::FromRaw(INT64_MAX - 5);
+  rows[0].Counts[2] = INT32_MAX;
+  RatingsAddStake(rows, CheckedStake("Ставка", 2, 1));
+  EXPECT_EQ(rows[0].Stakes, INT32_MAX);
+  EXPECT_EQ(rows[0].Overlaps, INT32_MAX);
+  EXPECT_EQ(rows[0].Counts[2], INT32_MAX);
+  EXPECT_EQ(rows[0].Profit, TCurrency::FromRaw(INT64_MAX)) << "a profit never wraps round into a loss";
+
+  rows[0].Profit = TCurrency::FromRaw(INT64_MIN + 5);
+  RatingsAddStake(rows, CheckedStake("ставка", 2, -1));
+  EXPECT_EQ(rows[0].Profit, TCurrency::FromRaw(INT64_MIN));
+}
+
 TEST(Rating, ComparisonWorksAtAResolutionOfOneHundredth) {
   TRatingData a = Row("a", 1000, 2001, 0.004), b = Row("b", 1000, 2004, 0);
   EXPECT_EQ(RatingsCompare(a, b, 3, 0), 0);  // averages 2.001 and 2.004
@@ -112,6 +128,14 @@ TEST(Rating, SortingFollowsTheColumnAndDirection) {
   RatingsSortRows(rows, 2, 0);
   EXPECT_EQ(rows.front().Overlaps, 0);
   EXPECT_EQ(rows.back().Key, "B");
+}
+
+TEST(Rating, DescendingOrderOfExtremeCountsFromADamagedFile) {
+  TRatingsArray rows = {Row("a", INT32_MIN, 0, 0), Row("b", 1, 0, 0), Row("c", INT32_MAX, 0, 0)};
+  EXPECT_EQ(RatingsCompare(rows[0], rows[1], 1, 1), INT32_MAX) << "the difference is clamped before it is negated";
+  RatingsSortRows(rows, 1, 1);
+  EXPECT_EQ(rows[0].Key, "c");
+  EXPECT_EQ(rows[2].Key, "a");
 }
 
 TEST(Rating, SortingWithRoundedComparisonsStaysInsideTheArray) {
