@@ -135,9 +135,9 @@ void TTemplateMain::SetDrawsOffset(int offset) {
 }
 
 void TTemplateMain::RefreshViews(bool force) {
-  // The other analysis views hook in after the statistics table; nothing is recomputed while suspended.
   if (RefreshSuspended) return;
   StatCalculate(force);
+  DrawViews.Refresh(force);
 }
 
 // ---- statistics ----

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/datadir.h"
+#include "app/drawviews.h"
 #include "app/uihost.h"
 #include "combs/combsstore.h"
 #include "combs/numberselection.h"
@@ -94,6 +95,9 @@ class TTemplateMain {
   virtual void RefreshViews(bool force);
   // Appends a draw as the draw dialog's OK does: save, then refresh.
   void AppendDraw(const TDrawRec& draw);
+
+  // The draw card, number schema, weekday statistics and analysis graphs.
+  TDrawViews DrawViews{*this};
 
   // ---- statistics ----
   TStatPage StatPage{Stats};
@@ -579,6 +583,7 @@ class TTemplateMain {
   void ScriptStatus(int line, const std::string& text);
 
  protected:
+  friend class TDrawViews;
   THttpClient http_;  // its cookies last for the whole run
   int downloadAttempt_ = 0;
   std::optional<std::vector<std::string>> foundProxies_;  // exists only during a download

@@ -17,6 +17,7 @@
 #include "stakes/stakedialogs.h"
 #include "stats/favoritesmanager.h"
 #include "systems/systemcatalog.h"
+#include "views/repeats.h"
 
 namespace kavrin {
 
@@ -78,6 +79,10 @@ class UiHost {
   virtual bool EditRegular(TRegularDialogFields& fields, int selected, const TTableStakesArray& existing) = 0;
   // A graph window, shown modally.
   virtual void ShowGraph(const TGraphData& graph) = 0;
+  // The repeats analysis dialog (caption RepeatsCaption), modal, opened with its first result;
+  // the user's parameters go back through `dialog`, which recomputes through dialog.Calculate.
+  // A host without it ignores it.
+  virtual void ShowRepeats(TRepeatsDialog& dialog) {}
 
   // ---- the scenario tab's dialogs; a host without them cancels them ----
   // The line dialog "Элемент сценария" titled `caption`; its filter fields call

@@ -204,7 +204,12 @@ TEST_F(Download, StatusTextsOfABatch) {
   }();
   EXPECT_EQ(operation,
             (std::vector<std::string>{WaitTitle, "Загрузка тиражей 1 - 50...", "Сохранение файла тиражей...", "",
-                                      "Проверка результатов ставок...", ""}));
+                                      // the draw views refreshed after the batch
+                                      "Обновление карты тиражей...", "", "Построение схемы выпадения номеров...", "",
+                                      "Построение схемы выпадения номеров...", "",
+                                      "Построение статистики по дням недели...", "",
+                                      "Построение статистики по дням недели...", "", "Проверка результатов ставок...",
+                                      ""}));
 }
 
 TEST_F(Download, IncompleteElementsAreSkippedAndPageOrderIsReversed) {
