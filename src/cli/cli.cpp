@@ -11,6 +11,7 @@
 #include "app/templatemain.h"
 #include "cli/cliargs.h"
 #include "cli/consolehost.h"
+#include "cli/viewcommands.h"
 #include "combs/generate.h"
 #include "core/cp1251.h"
 #include "core/errors.h"
@@ -364,6 +365,7 @@ const std::map<std::string, Handler>& Commands() {
       {"fullset build", FullSetBuild},
       {"scenario run", ScenarioRun},
       {"scenario test", ScenarioTest},
+      {"view", [](Context& c) { ViewCommand(c.main, c.args, [&](const auto& row) { PrintRow(c.out, row); }); }},
   };
   return commands;
 }
@@ -371,7 +373,8 @@ const std::map<std::string, Handler>& Commands() {
 constexpr char Usage[] =
     "usage: kavrin-cli [--data-dir DIR] [--sorted] [--decimal-separator C] [--yes|--no] [--quiet] COMMAND [ARGS]\n"
     "commands: draws list|add|import|export|download, combs generate|filter, stakes list|check,\n"
-    "          rating, methods, stats, value, fullset build, scenario run|test\n";
+    "          rating, methods, stats, value, fullset build, scenario run|test,\n"
+    "          view card|schema|compare|week|graph|sums|repeats\n";
 
 }  // namespace
 

@@ -36,6 +36,13 @@ std::optional<int> CliArgs::TakeInt(const std::string& name, int min, int max) {
   return ParseIntArgument(*value, name, min, max);
 }
 
+std::optional<std::string> CliArgs::TakeWord() {
+  if (args_.empty() || args_.front().rfind("--", 0) == 0) return std::nullopt;
+  std::string word = args_.front();
+  args_.erase(args_.begin());
+  return word;
+}
+
 std::vector<std::string> CliArgs::Positionals() const {
   for (const std::string& arg : args_)
     if (arg.size() > 1 && arg.rfind("--", 0) == 0) throw CliUsageError("unknown option " + arg);

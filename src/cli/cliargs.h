@@ -21,6 +21,8 @@ class CliArgs {
   std::optional<std::string> TakeOption(const std::string& name);
   std::vector<std::string> TakeRepeated(const std::string& name);
   std::optional<int> TakeInt(const std::string& name, int min, int max);
+  // The first argument when it is no option (a subcommand), taken out.
+  std::optional<std::string> TakeWord();
   // The remaining arguments; an unknown option among them is a usage error.
   std::vector<std::string> Positionals() const;
 
