@@ -89,7 +89,8 @@ TCompareList BuildCompareList(const TDrawsArray& draws, int offset, int depth) {
   if (window.Size() == 0) return list;
   list.Caption = std::to_string(draws[window.First].Number) + " - " + std::to_string(draws[window.Last].Number);
   for (const TShemaEntry& e : CountAppearances(draws, window)) {
-    auto row = std::find_if(list.Rows.begin(), list.Rows.end(), [&](const TCompareRow& r) { return r.Count == e.Count; });
+    auto row =
+        std::find_if(list.Rows.begin(), list.Rows.end(), [&](const TCompareRow& r) { return r.Count == e.Count; });
     if (row == list.Rows.end())
       list.Rows.push_back({e.Count, std::to_string(e.Number)});
     else

@@ -33,7 +33,8 @@ class DrawViewsTest : public ::testing::Test {
   }
   // The operation texts of the draw views, in order.
   std::vector<std::string> ViewStatuses() const {
-    static const std::set<std::string> texts = {"Анализ тиражей и построение графиков...", "Обновление карты тиражей...",
+    static const std::set<std::string> texts = {"Анализ тиражей и построение графиков...",
+                                                "Обновление карты тиражей...",
                                                 "Построение схемы выпадения номеров...",
                                                 "Построение статистики по дням недели..."};
     std::vector<std::string> shown;
@@ -57,7 +58,8 @@ class DrawViewsTest : public ::testing::Test {
 TEST_F(DrawViewsTest, RefreshRecomputesInOrderAndSkipsCurrentAndHiddenViews) {
   main.RefreshViews(false);
   const std::vector<std::string> all = {"Анализ тиражей и построение графиков...", "Обновление карты тиражей...",
-                                        "Построение схемы выпадения номеров...", "Построение схемы выпадения номеров...",
+                                        "Построение схемы выпадения номеров...",
+                                        "Построение схемы выпадения номеров...",
                                         "Построение статистики по дням недели...",
                                         "Построение статистики по дням недели..."};  // the table, then its chart
   EXPECT_EQ(ViewStatuses(), all);

@@ -48,7 +48,8 @@ TEST_F(CliViews, CardRowsNewestFirst) {
   std::map<int, std::string> header = {{51, "E"}};
   for (int n = 1; n <= 50; ++n) header[n] = std::to_string(n);
   EXPECT_EQ(lines[0], GridLine(52, header));
-  EXPECT_EQ(lines[1], GridLine(52, {{0, "103"}, {11, "11"}, {13, "13"}, {33, "33"}, {44, "44"}, {49, "49"}, {51, "3"}}));
+  EXPECT_EQ(lines[1],
+            GridLine(52, {{0, "103"}, {11, "11"}, {13, "13"}, {33, "33"}, {44, "44"}, {49, "49"}, {51, "3"}}));
   EXPECT_EQ(Lines({"view", "card"}).size(), 4u);
 }
 

@@ -134,5 +134,13 @@ TEST(Repeats, RowsPerDrawAndTheLookBackDepth) {
   EXPECT_EQ(RepeatsRowCells(all.Rows[1]), (std::vector<std::string>{"104", "2", "2", "102 101"}));
 }
 
+TEST(Repeats, DamagedRecordsCountEqualPairs) {
+  // A record read from a damaged file may repeat a number or hold one past 50: 7 meets 7 twice,
+  // 200 meets 200 once.
+  const TDrawsArray draws = DrawsOf({{7, 7, 1, 2, 3}, {7, 8, 9, 10, 200}, {200, 8, 30, 31, 32}});
+  const TRepeatsAnalysis analysis = AnalyzeRepeats(draws, 3, 2);
+  EXPECT_EQ(analysis.Rows, (std::vector<TRepeatsRow>{{103, 2, 1, "102"}, {102, 2, 1, "101"}}));
+}
+
 }  // namespace
 }  // namespace kavrin
