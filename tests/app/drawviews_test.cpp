@@ -31,9 +31,10 @@ class DrawViewsTest : public ::testing::Test {
     main.LoadArchive();
     main.DrawViews.Changed = [this](TDrawViews::TView view) { changed.push_back(view); };
   }
-  // The operation texts of the draw views, in order.
+  // The operation texts of the statistics table and the draw views, in order.
   std::vector<std::string> ViewStatuses() const {
-    static const std::set<std::string> texts = {"Анализ тиражей и построение графиков...",
+    static const std::set<std::string> texts = {"Анализ тиражей и расчет статистики...",
+                                                "Анализ тиражей и построение графиков...",
                                                 "Обновление карты тиражей...",
                                                 "Построение схемы выпадения номеров...",
                                                 "Построение статистики по дням недели..."};
@@ -57,7 +58,8 @@ class DrawViewsTest : public ::testing::Test {
 
 TEST_F(DrawViewsTest, RefreshRecomputesInOrderAndSkipsCurrentAndHiddenViews) {
   main.RefreshViews(false);
-  const std::vector<std::string> all = {"Анализ тиражей и построение графиков...", "Обновление карты тиражей...",
+  const std::vector<std::string> all = {"Анализ тиражей и расчет статистики...",
+                                        "Анализ тиражей и построение графиков...", "Обновление карты тиражей...",
                                         "Построение схемы выпадения номеров...",
                                         "Построение схемы выпадения номеров...",
                                         "Построение статистики по дням недели...",
@@ -79,7 +81,8 @@ TEST_F(DrawViewsTest, RefreshRecomputesInOrderAndSkipsCurrentAndHiddenViews) {
   EXPECT_EQ(StoredView(MainWindowSection, "TabWeek"), "0");
   host.statusLog.clear();
   main.SetDrawsOffset(1);
-  EXPECT_EQ(ViewStatuses(), (std::vector<std::string>{"Анализ тиражей и построение графиков...",
+  EXPECT_EQ(ViewStatuses(), (std::vector<std::string>{"Анализ тиражей и расчет статистики...",
+                                                      "Анализ тиражей и построение графиков...",
                                                       "Построение схемы выпадения номеров...",
                                                       "Построение схемы выпадения номеров..."}));
   EXPECT_EQ(views.Schema().Cell(0, 1), "102");
@@ -87,7 +90,7 @@ TEST_F(DrawViewsTest, RefreshRecomputesInOrderAndSkipsCurrentAndHiddenViews) {
   // Forced, a shown view recomputes whether or not it is current.
   host.statusLog.clear();
   main.RefreshViews(true);
-  EXPECT_EQ(ViewStatuses().size(), 4u);
+  EXPECT_EQ(ViewStatuses().size(), 5u);
   // Nothing at all while refresh is suspended.
   host.statusLog.clear();
   main.RefreshSuspended = true;
@@ -143,7 +146,7 @@ TEST_F(DrawViewsTest, DepthFieldsRebuildOnlyWhenTheyShould) {
   main.RefreshViews(true);
   host.statusLog.clear();
   views.WeekLenEnter(1);
-  EXPECT_EQ(ViewStatuses().size(), 2u);  // the table and its chart
+  EXPECT_EQ(ViewStatuses().size(), 2u);  // the weekday table and its chart
   EXPECT_EQ(views.Week().Count(12, 5), 1u);
   EXPECT_EQ(views.Week().Count(11, 4), 0u);
   host.statusLog.clear();
