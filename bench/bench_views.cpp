@@ -2,6 +2,7 @@
 // repeats analysis, the sums comparison, and the cells of one screen of a long draw card.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
 #include <sstream>
 
 #include "app/templatemain.h"
@@ -14,11 +15,19 @@
 namespace kavrin {
 namespace {
 
-// The demonstration folder as start-up reads it (nothing is written to it).
+// A copy of the demonstration folder (start-up writes the view settings of a first run), read
+// as start-up reads it.
+std::string DemoCopy() {
+  const std::filesystem::path copy = std::filesystem::temp_directory_path() / "kavrin-bench-views";
+  std::filesystem::remove_all(copy);
+  std::filesystem::copy(KAVRIN_DEMO_DIR, copy);
+  return copy.string();
+}
+
 struct TDemoViews {
   std::ostringstream messages;
   ConsoleHost host{messages, false, true};
-  TTemplateMain main{host, KAVRIN_DEMO_DIR};
+  TTemplateMain main{host, DemoCopy()};
   TDemoViews() {
     main.LoadViewSettings();
     main.LoadConfig();

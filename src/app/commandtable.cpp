@@ -134,6 +134,52 @@ void AddStatisticsCommands(TTableBuilder& t) {
   t.Add(Statistics, "StatAllMethods", "Все доступные статистики", &M::StatAllMethodsUpdate, &M::StatAllMethodsExecute);
 }
 
+// The tab switches and the two analysis windows in the statistics menu; the rest on the tabs.
+void AddDrawViewsCommands(TTableBuilder& t) {
+  TDrawViews& v = t.Main().DrawViews;
+  using V = TDrawViews;
+  auto add = [&](TCommandMenu menu, const char* name, const char* caption, bool (V::*update)() const,
+                 void (V::*execute)()) {
+    return t.Add(menu, name, caption, [&v, update] { return (v.*update)(); }, [&v, execute] { (v.*execute)(); });
+  };
+  auto toggle = [&](TCommandMenu menu, const char* name, const char* caption, bool (V::*update)() const,
+                    bool (V::*checked)() const, void (V::*execute)()) {
+    return add(menu, name, caption, update, execute).Check([&v, checked] { return (v.*checked)(); });
+  };
+  toggle(Statistics, "TabGraps", "Вкладка \"Графики\"", &V::TabGrapsUpdate, &V::TabGrapsChecked, &V::TabGrapsExecute);
+  toggle(Statistics, "TabCard", "Вкладка \"Карта\"", &V::TabCardUpdate, &V::TabCardChecked, &V::TabCardExecute);
+  toggle(Statistics, "TabLayout", "Вкладка \"Схема\"", &V::TabLayoutUpdate, &V::TabLayoutChecked,
+         &V::TabLayoutExecute);
+  toggle(Statistics, "TabWeek", "Вкладка \"Неделя\"", &V::TabWeekUpdate, &V::TabWeekChecked, &V::TabWeekExecute);
+  add(Statistics, "TotalSumCombs", "Распределение сумм тиражей и всех возможных комбинаций", &V::TotalSumCombsUpdate,
+      &V::TotalSumCombsExecute);
+  add(Statistics, "AnalyzeRepeats", "Количество повторов в зависимости от тиража", &V::AnalyzeRepeatsUpdate,
+      &V::AnalyzeRepeatsExecute);
+
+  add(NoMenu, "DrawsGraphDraw", "Обновить", &V::DrawsGraphDrawUpdate, &V::DrawsGraphDrawExecute);
+  toggle(NoMenu, "ViewColorCard", "Выделять каналы в карте тиражей", &V::ViewColorCardUpdate, &V::ViewColorCardChecked,
+         &V::ViewColorCardExecute);
+  toggle(NoMenu, "ViewColorCardSequences", "Выделять последовательности в карте тиражей",
+         &V::ViewColorCardSequencesUpdate, &V::ViewColorCardSequencesChecked, &V::ViewColorCardSequencesExecute);
+  add(NoMenu, "CardFilter_Include", "Оставить выделенные", &V::CardFilter_IncludeUpdate, &V::CardFilter_IncludeExecute);
+  add(NoMenu, "CardFilter_Exclude", "Удалить выделенные", &V::CardFilter_ExcludeUpdate, &V::CardFilter_ExcludeExecute);
+  toggle(NoMenu, "ViewShemaGradient", "Градиентная раскраска схемы", &V::ViewShemaGradientUpdate,
+         &V::ViewShemaGradientChecked, &V::ViewShemaGradientExecute);
+  add(NoMenu, "LayoutCalc", "Обновить", &V::LayoutCalcUpdate, &V::LayoutCalcExecute);
+  add(NoMenu, "LayoutFilter_Include", "Оставить выделенные", &V::LayoutFilter_IncludeUpdate,
+      &V::LayoutFilter_IncludeExecute);
+  add(NoMenu, "LayoutFilter_Exclude", "Удалить выделенные", &V::LayoutFilter_ExcludeUpdate,
+      &V::LayoutFilter_ExcludeExecute);
+  add(NoMenu, "LayoutCmpCalc", "Обновить", &V::LayoutCmpCalcUpdate, &V::LayoutCmpCalcExecute);
+  add(NoMenu, "WeekStatCalc", "Обновить", &V::WeekStatCalcUpdate, &V::WeekStatCalcExecute);
+  toggle(NoMenu, "ViewWeekChartMode", "График по дням недели", &V::ViewWeekChartModeUpdate,
+         &V::ViewWeekChartModeChecked, &V::ViewWeekChartModeExecute);
+  toggle(NoMenu, "ViewWeekChartType", "График / диаграмма", &V::ViewWeekChartTypeUpdate, &V::ViewWeekChartTypeChecked,
+         &V::ViewWeekChartTypeExecute);
+  add(NoMenu, "WeekFilter_Include", "Оставить выделенные", &V::WeekFilter_IncludeUpdate, &V::WeekFilter_IncludeExecute);
+  add(NoMenu, "WeekFilter_Exclude", "Удалить выделенные", &V::WeekFilter_ExcludeUpdate, &V::WeekFilter_ExcludeExecute);
+}
+
 void AddStakesCommands(TTableBuilder& t) {
   using enum TShortcutScope;
   t.Add(Stakes, "StakeAdd", "Сделать ставку", &M::StakeAddUpdate, &M::StakeAddExecute).Key("F4");
@@ -346,6 +392,7 @@ std::vector<TCommand> BuildCommandTable(TTemplateMain& main) {
   AddDrawsCommands(t);
   AddCombsCommands(t);
   AddStatisticsCommands(t);
+  AddDrawViewsCommands(t);
   AddStakesCommands(t);
   AddRatingsCommands(t);
   AddTablesCommands(t);

@@ -45,67 +45,64 @@ void TDrawViews::GraphRebuild(bool force) {
   if (!force && graph_.Current(stamp)) return;
   graph_.Reset(stamp);
   if (kinds.SelectedEntry() >= 0 && archive.Count() > 0) {
-    TTemplateMain::TBusy busy(main_);
-    main_.SetOperationText(GraphStatus);
+    TTemplateMain::TOperation operation(main_, GraphStatus);
     main_.Guarded("", [&] {
       std::unique_ptr<TCustomStat> stat = main_.Stats.CreateStat(kinds.SelectedEntry());
       graph_.Graph = BuildDrawsGraph(dynamic_cast<TCustomGraphStat&>(*stat), archive.Draws(), archive.Offset(),
                                      main_.View.DrawsGraphLen, main_.View.SortedDraws);
       graph_.Series = DrawsGraphSeries(graph_.Graph, kinds.Items.at(kinds.ItemIndex).Text, graphMarks_);
     });
-    main_.SetOperationText("");
   }
-  Notify(TView::Graph);
+  main_.ViewChanged(TView::DrawsGraph);
 }
 
 void TDrawViews::CardRebuild(bool force) {
   const TDrawsArray& draws = main_.Archive.Draws();
   if (!main_.View.TabCard || (!force && card_.Current(draws))) return;
   // The cells come from the archive as they are drawn: the rebuild is the row count alone.
-  main_.SetOperationText(CardStatus);
+  TTemplateMain::TOperation operation(main_, CardStatus);
   card_.Build(draws);
-  Notify(TView::Card);
-  main_.SetOperationText("");
+  main_.ViewChanged(TView::Card);
 }
 
 void TDrawViews::SchemaRebuild(bool force) {
   const TDrawArchive& archive = main_.Archive;
   const int depth = main_.View.LayoutLen;
   if (!main_.View.TabLayout || (!force && schema_.Current(archive.Draws(), archive.Offset(), depth))) return;
-  TTemplateMain::TBusy busy(main_);
-  main_.SetOperationText(LayoutStatus);
-  schema_.Build(archive.Draws(), archive.Offset(), depth, archive.NextDrawMarks());
-  main_.SetOperationText("");
-  Notify(TView::Schema);
+  {
+    TTemplateMain::TOperation operation(main_, LayoutStatus);
+    schema_.Build(archive.Draws(), archive.Offset(), depth, archive.NextDrawMarks());
+  }
+  main_.ViewChanged(TView::Layout);
 }
 
 void TDrawViews::CompareRebuild(bool force) {
   const TDrawArchive& archive = main_.Archive;
   if (!main_.View.TabLayout || (!force && compare_.Current(archive.Draws(), archive.Offset()))) return;
-  TTemplateMain::TBusy busy(main_);
-  main_.SetOperationText(LayoutStatus);
-  compare_.Build(archive.Draws(), archive.Offset(), main_.View.LayoutCompareLen);
-  main_.SetOperationText("");
-  Notify(TView::Compare);
+  {
+    TTemplateMain::TOperation operation(main_, LayoutStatus);
+    compare_.Build(archive.Draws(), archive.Offset(), main_.View.LayoutCompareLen);
+  }
+  main_.ViewChanged(TView::LayoutCompare);
 }
 
 void TDrawViews::WeekRebuild(bool force) {
   const TDrawArchive& archive = main_.Archive;
   const int depth = main_.View.WeekLen;
   if (!main_.View.TabWeek || (!force && week_.Current(archive.Draws(), archive.Offset(), depth))) return;
-  TTemplateMain::TBusy busy(main_);
-  main_.SetOperationText(WeekStatus);
-  week_.Build(archive.Draws(), archive.Offset(), depth);
-  main_.SetOperationText("");
-  Notify(TView::Week);
+  {
+    TTemplateMain::TOperation operation(main_, WeekStatus);
+    week_.Build(archive.Draws(), archive.Offset(), depth);
+  }
   WeekChartRedraw();
 }
 
 void TDrawViews::WeekChartRedraw() {
-  main_.SetOperationText(WeekStatus);
-  weekChart_ = WeekChart(week_.Table(), main_.View.WeekChartMode, main_.View.WeekChartType, weekColumn_, weekRow_);
-  main_.SetOperationText("");
-  Notify(TView::WeekChart);
+  {
+    TTemplateMain::TOperation operation(main_, WeekStatus);
+    weekChart_ = WeekChart(week_.Table(), main_.View.WeekChartMode, main_.View.WeekChartType, weekColumn_, weekRow_);
+  }
+  main_.ViewChanged(TView::Week);
 }
 
 // ---- what the user does in the tabs ----
@@ -119,7 +116,7 @@ void TDrawViews::WeekCellSelect(int column, int row) {
 void TDrawViews::SetGraphMarks(bool shown) {
   graphMarks_ = shown;
   graph_.Series[0].Marks = shown;
-  Notify(TView::Graph);
+  main_.ViewChanged(TView::DrawsGraph);
 }
 
 void TDrawViews::LayoutLenEnter(int depth) {
@@ -171,10 +168,8 @@ bool TDrawViews::TotalSumCombsUpdate() const { return Idle(); }
 void TDrawViews::TotalSumCombsExecute() {
   TGraphData graph;
   {
-    TTemplateMain::TBusy busy(main_);
-    main_.SetOperationText(CollectStatus);
+    TTemplateMain::TOperation operation(main_, CollectStatus);
     graph = SumsComparisonGraph(main_.Archive.Draws());
-    main_.SetOperationText("");
   }
   main_.Host().ShowGraph(graph);
 }
@@ -212,14 +207,14 @@ TRepeatsDialog TDrawViews::RepeatsSettings() const {
 }
 
 void TDrawViews::RepeatsCalculate(TRepeatsDialog& dialog) {
-  TTemplateMain::TBusy busy(main_);
-  UiHost& host = main_.Host();
+  TTemplateMain::TOperation operation(main_);
+  TProgress& progress = main_.Progress();
   const TDrawsArray& draws = main_.Archive.Draws();
-  host.ProgressStart(CollectStatus, AnalysisWindow(static_cast<int>(draws.size()), 0, dialog.Length).Size());
-  dialog.Analysis = AnalyzeRepeats(draws, dialog.Length, dialog.Deep, [&](int step) { host.ProgressStep(step); });
-  host.ProgressStart("Создание графиков...", 0);
+  progress.ProgressStart(CollectStatus, AnalysisWindow(static_cast<int>(draws.size()), 0, dialog.Length).Size());
+  dialog.Analysis = AnalyzeRepeats(draws, dialog.Length, dialog.Deep, [&](int step) { progress.ProgressStep(step); });
+  progress.ProgressStart("Создание графиков...", 0);
   dialog.Chart = RepeatsChart(dialog.Analysis, random_);
-  host.ProgressEnd();
+  progress.ProgressEnd();
 }
 
 // ---- card ----
@@ -237,7 +232,7 @@ void TDrawViews::TabCardExecute() {
 void TDrawViews::ToggleSetting(bool& setting, const char* key, TView view) {
   setting = !setting;
   main_.StoreViewSetting(key);
-  Notify(view);
+  main_.ViewChanged(view);
 }
 
 bool TDrawViews::ViewColorCardUpdate() const { return Idle() && main_.View.TabCard; }
@@ -283,7 +278,7 @@ void TDrawViews::TabLayoutExecute() {
 bool TDrawViews::ViewShemaGradientUpdate() const { return Idle() && main_.View.TabLayout; }
 bool TDrawViews::ViewShemaGradientChecked() const { return main_.View.LayoutGradient; }
 void TDrawViews::ViewShemaGradientExecute() {
-  ToggleSetting(main_.View.LayoutGradient, "LayoutGradient", TView::Schema);
+  ToggleSetting(main_.View.LayoutGradient, "LayoutGradient", TView::Layout);
 }
 
 bool TDrawViews::LayoutCalcUpdate() const { return Idle() && main_.View.TabLayout && ArchiveNotEmpty(); }

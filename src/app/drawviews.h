@@ -2,13 +2,15 @@
 // The draw views area of the application object: the draws graph ("Графики"), the draw card
 // ("Карта"), the number schema with its comparison lists ("Схема") and the weekday statistics
 // ("Неделя"), their commands, and the sums comparison and repeats analysis windows. It keeps
-// what the tabs show and when it was computed; the window reads it and forwards the user's
+// what the tabs show and when it was computed, and tells the window through
+// TTemplateMain::ViewChanged which of them changed (DrawsGraph, Card, Layout, LayoutCompare,
+// Week: the weekday table and its chart); the window reads it and forwards the user's
 // selections, depth fields and commands.
 #include <array>
-#include <functional>
 #include <random>
 #include <string>
 
+#include "app/uihost.h"
 #include "combs/history.h"
 #include "views/card.h"
 #include "views/drawsgraph.h"
@@ -30,10 +32,6 @@ class TDrawViews {
   explicit TDrawViews(TTemplateMain& main) : main_(main) {}
   TDrawViews(const TDrawViews&) = delete;
   TDrawViews& operator=(const TDrawViews&) = delete;
-
-  // What changed, so that the window redraws exactly that view.
-  enum class TView { Graph, Card, Schema, Compare, Week, WeekChart };
-  std::function<void(TView)> Changed;
 
   // ---- what the tabs show ----
   const std::array<TViewSeries, 3>& GraphSeries() const { return graph_.Series; }
@@ -133,9 +131,6 @@ class TDrawViews {
   void RepeatsCalculate(TRepeatsDialog& dialog);
 
  private:
-  void Notify(TView view) const {
-    if (Changed) Changed(view);
-  }
   bool Idle() const;
   bool ListNotEmpty() const;
   bool ArchiveNotEmpty() const;
@@ -145,7 +140,7 @@ class TDrawViews {
   void CardFilter(TFilterMode mode);
   void LayoutFilter(TFilterMode mode);
   void WeekFilter(TFilterMode mode);
-  // Stores a switch of the view settings, tells the window, redraws.
+  // Stores a switch of the view settings and has the view redrawn.
   void ToggleSetting(bool& setting, const char* key, TView view);
 
   TTemplateMain& main_;

@@ -612,7 +612,6 @@ class TTemplateMain {
   void ScriptStatus(int line, const std::string& text);
 
  protected:
-  friend class TDrawViews;
   THttpClient http_;  // its cookies last for the whole run
   int downloadAttempt_ = 0;
   std::optional<std::vector<std::string>> foundProxies_;  // exists only during a download

@@ -89,7 +89,8 @@ TEST_F(CommandTable, TheWindowIsToldWhichViewsDataChanged) {
   host.changedViews.clear();
   Entry("DrawsSorted").Execute();
   // The order switch shows the numbers of each draw in the other order and recomputes.
-  EXPECT_EQ(host.changedViews, (std::vector<TView>{TView::DrawsList, TView::Statistics}));
+  EXPECT_EQ(host.changedViews, (std::vector<TView>{TView::DrawsList, TView::Statistics, TView::DrawsGraph, TView::Card,
+                                                   TView::Layout, TView::LayoutCompare, TView::Week}));
   host.changedViews.clear();
   ASSERT_TRUE(main.CombsGenerate(TGenerateConfig{}, false));
   main.CombsRefresh();

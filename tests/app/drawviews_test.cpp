@@ -29,7 +29,6 @@ class DrawViewsTest : public ::testing::Test {
     file.Save();
     main.InitStatistics();
     main.LoadArchive();
-    main.DrawViews.Changed = [this](TDrawViews::TView view) { changed.push_back(view); };
   }
   // The operation texts of the statistics table and the draw views, in order.
   std::vector<std::string> ViewStatuses() const {
@@ -53,11 +52,13 @@ class DrawViewsTest : public ::testing::Test {
   RepeatsHost host;
   TTemplateMain main{host, dir.Path()};
   TDrawViews& views = main.DrawViews;
-  std::vector<TDrawViews::TView> changed;
 };
 
 TEST_F(DrawViewsTest, RefreshRecomputesInOrderAndSkipsCurrentAndHiddenViews) {
+  host.changedViews.clear();
   main.RefreshViews(false);
+  EXPECT_EQ(host.changedViews, (std::vector<TView>{TView::Statistics, TView::DrawsGraph, TView::Card, TView::Layout,
+                                                   TView::LayoutCompare, TView::Week}));
   const std::vector<std::string> all = {"Анализ тиражей и расчет статистики...",
                                         "Анализ тиражей и построение графиков...", "Обновление карты тиражей...",
                                         "Построение схемы выпадения номеров...",
@@ -115,12 +116,11 @@ TEST_F(DrawViewsTest, TabsAndSwitchesAreStoredAndRedrawn) {
   EXPECT_EQ(StoredView(MainWindowSection, "TabGraphs"), "1");
   EXPECT_EQ(host.shownTabs, (std::vector<std::string>{"Карта", "Схема", "Графики"}));
 
-  changed.clear();
+  host.changedViews.clear();
   views.ViewColorCardExecute();
   views.ViewColorCardSequencesExecute();
   views.ViewShemaGradientExecute();
-  EXPECT_EQ(changed, (std::vector<TDrawViews::TView>{TDrawViews::TView::Card, TDrawViews::TView::Card,
-                                                     TDrawViews::TView::Schema}));
+  EXPECT_EQ(host.changedViews, (std::vector<TView>{TView::Card, TView::Card, TView::Layout}));
   EXPECT_FALSE(views.CardColors().Channels || views.CardColors().Sequences);
   EXPECT_EQ(StoredView(MainWindowSection, "ColorCardSequences"), "0");
   EXPECT_EQ(StoredView(MainWindowSection, "LayoutGradient"), "0");
