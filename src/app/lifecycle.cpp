@@ -5,6 +5,7 @@
 
 #include "app/templatemain.h"
 #include "core/errors.h"
+#include "online/languages.h"
 #include "online/updatecheck.h"
 
 namespace kavrin {
