@@ -22,10 +22,12 @@ constexpr char PleaseWait[] = "Подождите пожалуйста...";
 void TTemplateMain::CombsRefresh() {
   CombsSelection.Limit(Combs.CombsList.Count());
   SetStatus(PanelCombs, Format("Комбинаций: %d", {Combs.CombsList.Count()}));
+  ViewChanged(TView::CombsList);
+  ViewChanged(TView::Filters);
 }
 
 bool TTemplateMain::CombsGenerate(const TGenerateConfig& params, bool progress) {
-  std::optional<TBusy> busy;
+  std::optional<TOperation> busy;
   if (progress) {
     busy.emplace(*this);
     SetOperationText("Генерация возможных комбинаций...");
@@ -52,7 +54,7 @@ bool TTemplateMain::CombsGenerate(const TGenerateConfig& params, bool progress) 
 }
 
 bool TTemplateMain::CombsTakeUndoCopy(bool withStatus) {
-  std::optional<TBusy> busy;
+  std::optional<TOperation> busy;
   if (withStatus) {
     busy.emplace(*this);
     SetOperationText("Создание файла отката...");
@@ -63,7 +65,7 @@ bool TTemplateMain::CombsTakeUndoCopy(bool withStatus) {
 }
 
 bool TTemplateMain::CombsTakeUndoForRebuild(bool withStatus) {
-  std::optional<TBusy> busy;
+  std::optional<TOperation> busy;
   if (withStatus) {
     busy.emplace(*this);
     SetOperationText("Создание файла отката...");
@@ -74,7 +76,7 @@ bool TTemplateMain::CombsTakeUndoForRebuild(bool withStatus) {
 }
 
 void TTemplateMain::CombsUndo(bool withStatus) {
-  std::optional<TBusy> busy;
+  std::optional<TOperation> busy;
   if (withStatus) {
     busy.emplace(*this);
     SetOperationText("Отмена изменений...");
@@ -85,7 +87,7 @@ void TTemplateMain::CombsUndo(bool withStatus) {
 }
 
 void TTemplateMain::CombsRemoveLastDraws(int lastDraws) {
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText(Format("Удаление из списка комбинаций %d последних тиражей...", {lastDraws}));
   Guarded("", [&] {
     const TDrawRange range = LastDrawsRange(Archive.Count(), DrawsOffset(), lastDraws);
@@ -103,7 +105,7 @@ void TTemplateMain::CombsRemoveLastDraws(int lastDraws) {
 bool TTemplateMain::CombsFilter(TCustomStat& stat, const TStatDrawArray& selected, TFilterMode mode,
                                const std::string& caption, const std::string& valuesText) {
   if (selected.empty()) return true;
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText("Фильтрация комбинаций...");
   const bool ok = Guarded("", [&] {
     const TCombList& source = Combs.CombsUndoList;
@@ -175,7 +177,7 @@ void TTemplateMain::StatFilterExecute(TFilterMode mode) {
 void TTemplateMain::CombsBufferStore(int drawsOffset, int excluded) {
   const TBufferKey key{drawsOffset, excluded};
   if (key == Combs.BufferKey()) return;
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText("Создание буфера комбинаций...");
   Guarded("Ошибка создания буфера комбинаций!", [&] { Combs.BufferStore(key); });
   SetOperationText("");
@@ -184,7 +186,7 @@ void TTemplateMain::CombsBufferStore(int drawsOffset, int excluded) {
 bool TTemplateMain::CombsBufferLoad(int drawsOffset, int excluded) {
   const TBufferKey key{drawsOffset, excluded};
   if (key != Combs.BufferKey() || Combs.CombsBuffer.Empty()) return false;
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText("Загрузка буфера комбинаций...");
   bool loaded = false;
   Guarded("Ошибка загрузки буфера комбинаций!", [&] { loaded = Combs.BufferLoad(key); });
@@ -195,7 +197,7 @@ bool TTemplateMain::CombsBufferLoad(int drawsOffset, int excluded) {
 
 bool TTemplateMain::CombsOpenFile(const std::string& path) {
   if (!CombsTakeUndoCopy(true)) return false;
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText(Format("Загрузка файла \"%s\"...", {path}));
   const bool ok = Guarded(Format("Ошибка чтения файла \"%s\"!", {path}).c_str(),
                           [&] { ReadListFile(path, Combs.CombsList); });
@@ -209,7 +211,7 @@ bool TTemplateMain::CombsOpenFile(const std::string& path) {
 }
 
 bool TTemplateMain::CombsSaveFile(const std::string& path) {
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText(Format("Сохранение файла \"%s\"...", {path}));
   const bool ok = Guarded(Format("Ошибка записи в файл \"%s\"!", {path}).c_str(),
                           [&] { WriteListFile(path, Combs.CombsList); });
@@ -243,7 +245,7 @@ void TTemplateMain::CombsSaveExecute() {
 }
 
 void TTemplateMain::CombsCopyExecute() {
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText(PleaseWait);
   Guarded("", [&] { host_.SetClipboardText(CombsClipboardText(Combs.CombsList, CombsSelection)); });
   SetOperationText("");
@@ -255,7 +257,7 @@ bool TTemplateMain::CombsPasteUpdate() const {
 }
 
 void TTemplateMain::CombsPasteExecute() {
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText(PleaseWait);
   std::string text;
   if (host_.GetClipboardText(text) && !text.empty() && CombsTakeUndoCopy(false)) {
@@ -270,7 +272,7 @@ void TTemplateMain::CombsPasteExecute() {
 }
 
 void TTemplateMain::CombsSelectAllExecute() {
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText(PleaseWait);
   CombsSelection.SelectAll(Combs.CombsList.Count());
   SetOperationText("");
@@ -279,7 +281,7 @@ void TTemplateMain::CombsSelectAllExecute() {
 void TTemplateMain::CombsCheckNumsExecute() {
   int distinct;
   {
-    TBusy busy(*this);
+    TOperation busy(*this);
     SetOperationText(PleaseWait);
     distinct = DistinctNumbers(Combs.CombsList.Storage(), Combs.CombsList.Count());
     SetOperationText("");
@@ -295,7 +297,7 @@ void TTemplateMain::CombsFindInDrawsExecute() {
   const TComb comb = Combs.CombsList[row];
   std::string found;
   {
-    TBusy busy(*this);
+    TOperation busy(*this);
     SetOperationText("Поиск по архиву тиражей...");
     size_t lines = 0;
     for (int index = Archive.Count() - 1; index >= 0 && lines <= MaxLines; --index) {
@@ -336,7 +338,7 @@ void TTemplateMain::CombsDelExistsExecute() {
 
 void TTemplateMain::CombsDelSelectedExecute() {
   if (!CombsTakeUndoCopy(true)) return;
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText("Удаление выделенных комбинаций...");
   const int64_t selected = CombsSelection.Count();
   Guarded("", [&] {

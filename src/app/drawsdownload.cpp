@@ -11,9 +11,9 @@ constexpr char WaitTitle[] = "Загрузка архива тиражей...";
 
 }  // namespace
 
-TTemplateMain::TDownloadOutcome TTemplateMain::DrawsDownloadExecute() {
+TTemplateMain::TDownloadOutcome TTemplateMain::DrawsDownload() {
   TDownloadOutcome outcome;
-  TBusy busy(*this);
+  TOperation busy(*this);
   host_.SetWaitText(WaitTitle);
   SetOperationText(WaitTitle);
   downloadAttempt_ = 1;

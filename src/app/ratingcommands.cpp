@@ -18,11 +18,9 @@ std::vector<TRatingData> SelectedRows(const TRatingsArray& rows, const std::vect
 }
 
 void SortRatingRows(TTemplateMain& main, int column, int direction) {
-  TTemplateMain::TBusy busy(main);
-  main.SetOperationText("Сортировка рейтинга...");
+  TTemplateMain::TOperation operation(main, "Сортировка рейтинга...");
   main.RatingsSortOrder = TListSort{column, direction};
   if (column >= 0 && main.Ratings.size() >= 2) RatingsSortRows(main.Ratings, column, direction);
-  main.SetOperationText("");
 }
 
 }  // namespace
@@ -31,8 +29,7 @@ void TTemplateMain::RatingsLoad() {
   const std::string path = DataPath(RatingFileName);
   RatingsFileState.SetLoaded();
   if (FileExists(path)) {
-    TBusy busy(*this);
-    SetOperationText("Загрузка файла рейтинга...");
+    TOperation operation(*this, "Загрузка файла рейтинга...");
     Ratings.clear();
     if (!Guarded("Ошибка чтения файла рейтинга!", [&] {
           try {
@@ -45,14 +42,13 @@ void TTemplateMain::RatingsLoad() {
       Ratings.clear();  // no row of a damaged file is shown as if it were the rating
     else
       SortRatingRows(*this, RatingsSortOrder.Column, RatingsSortOrder.Direction);
-    SetOperationText("");
   }
   RatingsRefreshView();
 }
 
 void TTemplateMain::RatingsSave() {
   {
-    TBusy busy(*this);
+    TOperation busy(*this);
     SetOperationText("Сохранение файла рейтинга...");
     Guarded("Ошибка записи в файл рейтинга!", [&] {
       RatingsFileState.RequireLoaded();
@@ -71,6 +67,7 @@ void TTemplateMain::RatingsSort(int column, int direction) {
 void TTemplateMain::RatingsRefreshView() {
   std::erase_if(RatingsSelection, [&](int row) { return row < 0 || row >= static_cast<int>(Ratings.size()); });
   SetStatus(PanelRating, Format("Рейтинг: %d", {Ratings.size()}));
+  ViewChanged(TView::Ratings);
 }
 
 std::array<std::string, RatingsColumnCount> TTemplateMain::RatingsRowText(int row) const {
@@ -91,7 +88,7 @@ void TTemplateMain::RatingsRefreshExecute() {
     return;
   bool rebuilt;
   {
-    TBusy busy(*this);
+    TOperation busy(*this);
     SetOperationText("Обновление рейтинга...");
     // Built aside, so that a failed read leaves the rating as it was.
     TRatingsArray rows;
@@ -115,7 +112,7 @@ void TTemplateMain::RatingsExportExecute() {
 }
 
 bool TTemplateMain::RatingsExportFile(const std::string& path) {
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText("Экспорт в CSV-файл...");
   bool ok = Guarded("", [&] { WriteFileAtomic(path, Utf8ToCp1251(RatingsCsvText(Ratings))); });
   SetOperationText("");
@@ -131,7 +128,7 @@ void TTemplateMain::StakesGraphDrawsExecute() {
   TGraphData graph;
   bool built;
   {
-    TBusy busy(*this);
+    TOperation busy(*this);
     SetOperationText(GraphsText);
     built = Guarded("", [&] {
       TProfitDrawArray draws;
@@ -153,7 +150,7 @@ void StakesGraph(TTemplateMain& main, bool profit) {
   TGraphData graph{profit ? StakesGraphProfitsCaption : StakesGraphOverlapCaption, {}};
   bool built;
   {
-    TTemplateMain::TBusy busy(main);
+    TTemplateMain::TOperation busy(main);
     main.SetOperationText(GraphsText);
     built = [&] {
       try {
@@ -188,7 +185,7 @@ void TTemplateMain::RatingsGraphOverlapExecute() {
   if (rows.empty()) return;
   TGraphData graph;
   {
-    TBusy busy(*this);
+    TOperation busy(*this);
     SetOperationText(GraphsText);
     graph = RatingsOverlapGraph(rows);
     SetOperationText("");

@@ -40,7 +40,7 @@ std::string TTemplateMain::ScriptGetLine(int index) const {
 }
 
 bool TTemplateMain::ScriptLoadFile(const std::string& path, bool append) {
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText(Format("Загрузка файла \"%s\"...", {path}));
   bool ok = true;
   try {
@@ -60,7 +60,7 @@ bool TTemplateMain::ScriptLoadFile(const std::string& path, bool append) {
 }
 
 bool TTemplateMain::ScriptSaveFile(const std::string& path) {
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText(Format("Сохранение файла \"%s\"...", {path}));
   bool ok = true;
   try {
@@ -82,8 +82,7 @@ void TTemplateMain::ScriptAutoLoad() {
     return;
   }
   // As ScriptLoadFile, and a working file that could not be read is never rewritten.
-  TBusy busy(*this);
-  SetOperationText(Format("Загрузка файла \"%s\"...", {path}));
+  TOperation operation(*this, Format("Загрузка файла \"%s\"...", {path}));
   try {
     ScriptLines = ReadScenarioFile(path);
   } catch (const std::exception& e) {
@@ -91,7 +90,6 @@ void TTemplateMain::ScriptAutoLoad() {
     host_.ShowError(Format("Ошибка чтения файла \"%s\"!\r\r%s", {path, e.what()}));
   }
   ScriptRefreshView();
-  SetOperationText("");
 }
 
 bool TTemplateMain::ScriptAutoSave() {
@@ -111,6 +109,7 @@ void TTemplateMain::ScriptReplaceAll(const TScenarioLines& lines) {
 void TTemplateMain::ScriptRefreshView() {
   std::erase_if(ScriptSelection, [&](int row) { return row < 0 || row >= static_cast<int>(ScriptLines.size()); });
   ScriptLinesStatus = Format("Строк: %d", {ScriptLines.size()});
+  ViewChanged(TView::ScriptLines);
 }
 
 std::array<std::string, 9> TTemplateMain::ScriptRowText(int row) const {
@@ -199,7 +198,7 @@ namespace {
 void DeleteLines(TTemplateMain& main, const std::vector<int>& rows) {
   if (rows.empty() || !main.Host().Ask(DeleteRecordsQuestion(rows.size()), "Предупреждение", false)) return;
   {
-    TTemplateMain::TBusy busy(main);
+    TTemplateMain::TOperation busy(main);
     main.SetOperationText("Удаление строк...");
     DeleteScenarioLines(main.ScriptLines, rows);
     main.ScriptSelection.clear();
@@ -246,7 +245,7 @@ void TTemplateMain::ScriptDownExecute() {
 }
 
 void TTemplateMain::RatingsToScriptExecute() {
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText("Генерация новых строк в сценарии...");
   bool added = false;
   for (int row : RatingsSelection) {
@@ -282,7 +281,7 @@ void TTemplateMain::LogFilesDelete(const std::string& mask) {
   size_t deleted = 0;
   std::string details;
   {
-    TBusy busy(*this);
+    TOperation busy(*this);
     SetOperationText("Поиск файлов журналов...");
     for (const std::string& name : names) {
       if (::unlink(DataPath(name).c_str()) == 0) {

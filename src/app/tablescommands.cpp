@@ -24,8 +24,7 @@ void TTemplateMain::TablesLoad() {
   Tables.clear();
   TablesFileState.SetLoaded();
   if (View.TabTables && FileExists(path)) {
-    TBusy busy(*this);
-    SetOperationText("Загрузка файла регулярных ставок...");
+    TOperation operation(*this, "Загрузка файла регулярных ставок...");
     Guarded("Ошибка чтения файла регулярных ставок!", [&] {
       try {
         ReadTablesFile(path, Tables);
@@ -35,21 +34,22 @@ void TTemplateMain::TablesLoad() {
         throw;
       }
     });
-    SetOperationText("");
   }
   TablesSelection = ValidRows(TablesSelection, Tables.size());
+  ViewChanged(TView::Tables);
 }
 
 void TTemplateMain::TablesSave() {
   if (!View.TabTables) return;
-  TBusy busy(*this);
-  SetOperationText("Сохранение файла регулярных ставок...");
-  Guarded("Ошибка записи в файл регулярных ставок!", [&] {
-    TablesFileState.RequireLoaded();
-    WriteTablesFile(DataPath(TablesFileName), Tables);
-  });
-  SetOperationText("");
+  {
+    TOperation operation(*this, "Сохранение файла регулярных ставок...");
+    Guarded("Ошибка записи в файл регулярных ставок!", [&] {
+      TablesFileState.RequireLoaded();
+      WriteTablesFile(DataPath(TablesFileName), Tables);
+    });
+  }
   TablesSelection = ValidRows(TablesSelection, Tables.size());
+  ViewChanged(TView::Tables);
 }
 
 void TTemplateMain::TabTablesExecute() {
@@ -60,6 +60,7 @@ void TTemplateMain::TabTablesExecute() {
   } else {
     Tables.clear();
     TablesSelection.clear();
+    ViewChanged(TView::Tables);
   }
 }
 
@@ -74,7 +75,7 @@ void TTemplateMain::TablesAddExecute() {
   TRegularDialogFields fields = RegularDialogPrefill(rule, k);
   if (!host_.EditRegular(fields, k, Tables)) return;
   {
-    TBusy busy(*this);
+    TOperation busy(*this);
     SetOperationText("Создание регулярных ставок...");
     for (const TTableStakeData& added : RegularsToAdd(RegularFromDialog(rule, fields, k), selected))
       Tables.push_back(added);
@@ -88,7 +89,7 @@ void TTemplateMain::TablesDelExecute() {
   if (rows.empty()) return;
   if (!host_.Ask(DeleteRecordsQuestion(static_cast<int64_t>(rows.size())), "Предупреждение", false)) return;
   {
-    TBusy busy(*this);
+    TOperation busy(*this);
     SetOperationText("Удаление регулярных ставок...");
     for (auto row = rows.rbegin(); row != rows.rend(); ++row) Tables.erase(Tables.begin() + *row);
     TablesSelection.clear();
@@ -120,7 +121,7 @@ void TTemplateMain::TablesStakeTestRun(int tests) {
   tests = std::min(tests, Archive.Count() - 1);
   const std::vector<int> rows = ValidRows(TablesSelection, Tables.size());
   if (tests <= 0 || rows.empty()) return;
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText("Создание ставок по регулярным табличным ставкам...");
   const bool suspended = RefreshSuspended;
   RefreshSuspended = true;

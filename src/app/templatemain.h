@@ -5,20 +5,27 @@
 #include <array>
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "app/appidentity.h"
 #include "app/datadir.h"
+#include "app/drawviews.h"
+#include "app/startup.h"
 #include "app/uihost.h"
 #include "combs/combsfeed.h"
 #include "combs/combsstore.h"
 #include "combs/numberselection.h"
 #include "core/archive.h"
 #include "core/config.h"
+#include "core/fileio.h"
 #include "core/format.h"
 #include "core/http.h"
 #include "core/netconfig.h"
+#include "core/progress.h"
 #include "core/proxylist.h"
 #include "core/viewsettings.h"
 #include "scenarios/runlog.h"
@@ -48,23 +55,96 @@ class TTemplateMain {
   // interrupted run left in the data folder, the full-set folder and the systems folder go.
   void RemoveLeftoverTempFiles();
 
-  // ---- busy counter and status bar ----
-  // Raised by every long operation; every command is disabled while it is above zero.
-  class TBusy {
+  // ---- busy counter, status bar, progress and the error guard ----
+  // A long operation for its lifetime: the busy counter raised (every command is disabled while
+  // it is above zero) and, when given, its text in the operation panel. On every exit,
+  // exceptions included, the text is cleared (or, for a step inside another operation, the
+  // outer operation's text put back) and the counter lowered.
+  class TOperation {
    public:
-    explicit TBusy(TTemplateMain& main) : main_(main) { ++main_.busy_; }
-    ~TBusy() { --main_.busy_; }
-    TBusy(const TBusy&) = delete;
-    TBusy& operator=(const TBusy&) = delete;
+    enum TEnd { ClearText, RestoreText };
+    explicit TOperation(TTemplateMain& main) : main_(main), showsText_(false) { ++main_.busy_; }
+    TOperation(TTemplateMain& main, const std::string& text, TEnd end = ClearText)
+        : main_(main), after_(end == RestoreText ? main.StatusText(PanelOperation) : std::string()) {
+      ++main_.busy_;
+      main_.SetOperationText(text);
+    }
+    ~TOperation() {
+      if (showsText_) main_.SetOperationText(after_);
+      --main_.busy_;
+    }
+    TOperation(const TOperation&) = delete;
+    TOperation& operator=(const TOperation&) = delete;
 
    private:
     TTemplateMain& main_;
+    std::string after_;
+    bool showsText_ = true;
   };
   bool Busy() const { return busy_ > 0; }
   // Shows the text in its panel; a changed operation text lets the window process its events.
   void SetStatus(int panel, const std::string& text);
   void SetOperationText(const std::string& text) { SetStatus(PanelOperation, text); }
   const std::string& StatusText(int panel) const { return status_.at(panel); }
+  // The one reporter of long operations: status to the operation panel, errors to the error
+  // box, the progress window and events to the host, the stop request of a scenario run.
+  TProgress& Progress() { return progress_; }
+  // Tells the window that a view's data changed.
+  void ViewChanged(TView view) { host_.ViewChanged(view); }
+
+  // Runs `work`; a failure is shown as the prefix followed by "\r\r" and its text, or as its
+  // text alone when the prefix is empty. False after a failure.
+  template <typename Work>
+  bool Guarded(std::string_view prefix, Work&& work) {
+    try {
+      work();
+      return true;
+    } catch (const std::exception& e) {
+      host_.ShowError(prefix.empty() ? std::string(e.what()) : std::string(prefix) + "\r\r" + e.what());
+      return false;
+    }
+  }
+
+  // ---- start-up and shut-down (lifecycle.cpp) ----
+  // The switches of this run, set before phase 1.
+  TStartSwitches Switches;
+  // A window runs the update check, the start-up download and the first-run dialog, and loads
+  // the online catalogs; kavrin-cli reaches the network only when its command asks.
+  bool Interactive = true;
+  // The operating system as start-up and restart use it; tests substitute it.
+  std::unique_ptr<TProcessServices> Processes = SystemProcessServices();
+  // The program's own folder and file: the help file's place and what a restart starts.
+  std::string ProgramFolder = ProgramDir();
+  std::string ProgramFile = JoinPath(ProgramDir(), ProgramFileName);
+  // Phase 1, while the window is created: settings only. False when phase 2 must not follow
+  // (a failure was shown, or the program must quit).
+  bool StartPhase1();
+  // Phase 2, once the window is shown: the data. False when the program must quit (the
+  // switches ask for it, another instance holds the data folder, a restart was started).
+  bool StartPhase2();
+  bool QuitRequested() const { return quitRequested_; }
+  // The close request: false (the window stays) when a running scenario is not to be stopped.
+  bool CloseQuery();
+  // What the destruction of the window stores and releases. A run that never held the data
+  // folder's lock writes nothing.
+  void ShutDown();
+  // Starts the program file with the single argument "restart" in the program folder and asks
+  // the host to quit; a failure is raised and this instance goes on.
+  void Restart();
+
+  bool ExitProgramUpdate() const { return !Busy(); }
+  void ExitProgramExecute();
+  bool GetHelpUpdate() const;
+  void GetHelpExecute();
+  bool AboutUpdate() const { return !Busy(); }
+  void AboutExecute();
+  // The link commands of LinkCommands(), by name.
+  bool LinkUpdate() const { return !Busy(); }
+  void LinkExecute(const std::string& name);
+  // "Автозагрузка при запуске программы": 0 ask, 1 download, 2 nothing.
+  bool AutoDownloadUpdate() const { return !Busy(); }
+  bool AutoDownloadChecked(int mode) const { return View.DownloadDrawsOnStart == mode; }
+  void AutoDownloadExecute(int mode);
 
   // ---- settings: the view-settings file and the configuration file ----
   TViewSettings View;
@@ -75,6 +155,8 @@ class TTemplateMain {
   TShreddingConfig& Shredding = Stats.Shredding;
   TProxy Proxy;
 
+  // Reads the view-settings file; a first run's marker is written only once the data folder's
+  // lock is held (phase 2).
   void LoadViewSettings();
   void SaveViewSettingsAtExit();
   // Stores one view setting at once, as the switch commands do.
@@ -98,6 +180,9 @@ class TTemplateMain {
   virtual void RefreshViews(bool force);
   // Appends a draw as the draw dialog's OK does: save, then refresh.
   void AppendDraw(const TDrawRec& draw);
+
+  // The draw card, number schema, weekday statistics and analysis graphs.
+  TDrawViews DrawViews{*this};
 
   // ---- statistics ----
   TStatPage StatPage{Stats};
@@ -153,6 +238,7 @@ class TTemplateMain {
   bool DrawsSortedChecked() const { return View.SortedDraws; }
   void DrawsSortedExecute();
   bool ViewColorDrawsUpdate() const { return !Busy(); }
+  bool ViewColorDrawsChecked() const { return View.ColorDraws; }
   void ViewColorDrawsExecute();
   bool DrawsImportUpdate() const { return !Busy(); }
   void DrawsImportExecute();
@@ -246,14 +332,8 @@ class TTemplateMain {
   // ---- stakes: the stakes file, stake creation and logs (stakescommands.cpp) ----
   // Open from start-up to shut-down with an exclusive lock: the single-instance guard.
   TStakesFile Stakes;
-  // The stakes grid: row 0 is the header, row r shows record r - 1; the selection is a block
-  // of rows First..Last (0: none).
-  int64_t StakesRowCount = 2;
-  struct TStakesRows {
-    int64_t First = 0;
-    int64_t Last = 0;
-  };
-  TStakesRows StakesSelection;
+  // Selected records of the stakes view (0 = the first record of the file), ascending.
+  std::vector<int64_t> StakesSelection;
 
   // Start-up: opens the stakes file and applies the version rule; false when it cannot be
   // opened, after the message.
@@ -303,7 +383,7 @@ class TTemplateMain {
   void StakeAddSelectedExecute();
   bool StakeAddAllUpdate() const { return !Busy() && !Combs.CombsList.Empty() && Stakes.IsOpen(); }
   void StakeAddAllExecute();
-  bool StakeDelUpdate() const { return !Busy() && StakesNotEmpty() && StakesSelection.First > 0; }
+  bool StakeDelUpdate() const { return !Busy() && StakesNotEmpty() && !StakesSelection.empty(); }
   void StakeDelExecute();
   bool StakeFilterUpdate() const { return !Busy() && StakesNotEmpty(); }
   void StakeFilterExecute();
@@ -397,7 +477,8 @@ class TTemplateMain {
     std::string Error;    // that batch's failure
   };
   bool DrawsDownloadUpdate() const { return !Busy(); }
-  TDownloadOutcome DrawsDownloadExecute();
+  TDownloadOutcome DrawsDownload();
+  void DrawsDownloadExecute() { DrawsDownload(); }
   // Reads draws first..last from the operator's archive and appends them to the archive in
   // memory (not saved); returns how many. Failures are raised. The generic window has no draw
   // source and appends nothing.
@@ -482,7 +563,9 @@ class TTemplateMain {
   // Start-up: the silent check when automatic updates are on.
   int SelfUpdateAtStart();
   bool CheckUpdateUpdate() const { return !Busy(); }
-  int CheckUpdateExecute() { return SelfUpdateCheck(Network.UpdateSource, false); }
+  // The manual check; a prepared update restarts the program. Returns the TSelfUpdateResult.
+  int CheckUpdate();
+  void CheckUpdateExecute();
   bool AutoSelfUpdateUpdate() const { return !Busy(); }
   bool AutoSelfUpdateChecked() const { return View.AutoUpdates; }
   void AutoSelfUpdateExecute();
@@ -609,18 +692,6 @@ class TTemplateMain {
   std::vector<std::string> SearchProxies();
   void ShowDownloadWait(const std::string& detail);
 
-  // Runs `work`; a failure is shown as the prefix followed by "\r\r" and its text, or as its
-  // text alone when the prefix is empty.
-  template <typename Work>
-  bool Guarded(const char* prefix, Work&& work) {
-    try {
-      work();
-      return true;
-    } catch (const std::exception& e) {
-      host_.ShowError(*prefix ? Format("%s\r\r%s", {prefix, e.what()}) : std::string(e.what()));
-      return false;
-    }
-  }
 
   // Computes `list` unless the feed holds its result; a computed list is handed to the feed.
   template <typename Compute>
@@ -631,10 +702,34 @@ class TTemplateMain {
   }
 
  private:
+  class TMainProgress : public TProgress {
+   public:
+    explicit TMainProgress(TTemplateMain& main) : main_(main) {}
+    void Status(const std::string& text) override;
+    void Error(const std::string& text) override;
+    void ProgressStart(const std::string& text, int steps) override;
+    void ProgressStep(int step) override;
+    void ProgressEnd() override;
+    void ProcessEvents() override;
+    bool StopRequested() const override;
+
+   private:
+    TTemplateMain& main_;
+  };
+
+  // Start-up steps that need the lock of the data folder, and the first-run settings they write.
+  bool LockDataFolder();
+  void StartDownload();
+  void ShowFirstRunDialog();
+  bool quitRequested_ = false;
+  bool ownsDataFolder_ = false;     // the stakes file's lock was taken: shut-down may write
+  bool firstRunPending_ = false;  // PrefetchsInit is to be written once the lock is held
+
   UiHost& host_;
   std::string dataDir_;
   int busy_ = 0;
   std::array<std::string, StatusPanelCount> status_;
+  TMainProgress progress_{*this};
 };
 
 }  // namespace kavrin

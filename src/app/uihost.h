@@ -6,9 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "app/startup.h"
 #include "combs/combdetails.h"
 #include "combs/generate.h"
 #include "core/drawlist.h"
+#include "core/inifile.h"
+#include "core/viewsettings.h"
 #include "online/scriptview.h"
 #include "online/updatecheck.h"
 #include "scenarios/scriptdialogs.h"
@@ -17,12 +20,42 @@
 #include "stakes/stakedialogs.h"
 #include "stats/favoritesmanager.h"
 #include "systems/systemcatalog.h"
+#include "views/repeats.h"
 
 namespace kavrin {
 
 inline constexpr int StatusPanelCount = 7;
 enum StatusPanel { PanelDraws = 0, PanelNextDraw = 1, PanelNextNumbers = 2, PanelCombs = 3, PanelStakes = 4,
                    PanelRating = 5, PanelOperation = 6 };
+
+// The views whose data the application object changes. A window resets exactly the view named
+// in UiHost::ViewChanged; the data itself is read from the application object.
+enum class TView {
+  DrawsList,      // the archive list
+  CombsList,      // the combination list
+  Filters,        // the applied-filters list under the combination list
+  Statistics,     // the statistics table and its chart
+  Stakes,         // the stakes grid
+  Ratings,        // the rating list
+  Tables,         // the regular stakes list
+  Systems,        // the systems list
+  ScriptLines,    // the scenario list and its status bar
+  ScriptCatalog,  // the online scenario catalog panel
+  DrawsGraph,     // the draw views
+  Card,
+  Layout,
+  LayoutCompare,
+  Week,
+};
+
+// What the method description window shows of a statistic method.
+struct TMethodDescription {
+  std::string Code;
+  std::string Caption;
+  std::string Group;     // the group's title
+  std::string Features;  // the feature letters, such as "SNDPG"
+  std::string HelpAddress;  // the help page; empty without a viewer for the help file
+};
 
 class UiHost {
  public:
@@ -46,6 +79,9 @@ class UiHost {
   virtual bool EditDraw(const std::string& caption, TDrawDialogFields& fields) = 0;
 
   virtual void SetStatus(int panel, const std::string& text) = 0;
+  // The data shown by `view` changed (rows added, removed or rewritten); a host without that
+  // view ignores it.
+  virtual void ViewChanged(TView view) {}
   virtual void ProgressStart(const std::string& text, int steps) = 0;
   virtual void ProgressStep(int step) = 0;
   virtual void ProgressEnd() = 0;
@@ -78,6 +114,10 @@ class UiHost {
   virtual bool EditRegular(TRegularDialogFields& fields, int selected, const TTableStakesArray& existing) = 0;
   // A graph window, shown modally.
   virtual void ShowGraph(const TGraphData& graph) = 0;
+  // The repeats analysis dialog (caption RepeatsCaption), modal, opened with its first result;
+  // the user's parameters go back through `dialog`, which recomputes through dialog.Calculate.
+  // A host without it ignores it.
+  virtual void ShowRepeats(TRepeatsDialog& dialog) {}
 
   // ---- the scenario tab's dialogs; a host without them cancels them ----
   // The line dialog "Элемент сценария" titled `caption`; its filter fields call
@@ -106,6 +146,28 @@ class UiHost {
   virtual void ShowScriptRates(const std::vector<TScriptRate>& rates) {}
   // The update question window "Найдена новая версия программы"; true for "Установить".
   virtual bool AskInstallUpdate(const TUpdateOffer& offer) { return false; }
+
+  // ---- the main window's life; a host without a window ignores them ----
+  virtual void SetCaption(const std::string& caption) {}
+  // The system's menu font face with the Cyrillic character set.
+  virtual void UseMenuFont() {}
+  // Shows or hides the optional tabs as the settings say (Tab…, SystemsEnabled) and the systems
+  // menu with its two play commands.
+  virtual void ApplyTabVisibility(const TViewSettings& view, bool systemsMenuShown) {}
+  // Window placement, column widths and the sort settings of the lists the window keeps itself,
+  // read at start-up and written at shut-down in the view-settings file.
+  virtual void RestoreLayout(const TIniFile& ini) {}
+  virtual void StoreLayout(TIniFile& ini) {}
+  // The program must end: the window closes (shut-down follows) or the console returns.
+  virtual void Quit() {}
+  // "О программе".
+  virtual void ShowAbout(const std::string& title, const std::string& version) {}
+  // "Справочная информация"; the buttons call `openHelp` or OpenUrl. True when closed with
+  // "Больше не показывать данный диалог" ticked.
+  virtual bool ShowFirstRun(const TFirstRunDialog& dialog, const std::function<void()>& openHelp) { return false; }
+  // The method description window: the method's code, caption, group and features, and the help
+  // page's address when a viewer for it exists (empty otherwise).
+  virtual void ShowMethodDescription(const TMethodDescription& description) {}
 };
 
 }  // namespace kavrin

@@ -14,6 +14,7 @@
 #include "cli/cliargs.h"
 #include "cli/consolehost.h"
 #include "cli/tableoutput.h"
+#include "cli/viewcommands.h"
 #include "combs/generate.h"
 #include "core/cp1251.h"
 #include "core/errors.h"
@@ -96,7 +97,7 @@ void DrawsDownload(Context& c) {
   if (auto url = c.args.TakeOption("--url")) c.main.Network.ArchiveSite = *url;
   NoPositionals(c.args);
   c.main.DownloadRetryLimit = CliDownloadRetries;
-  TTemplateMain::TDownloadOutcome outcome = c.main.DrawsDownloadExecute();
+  TTemplateMain::TDownloadOutcome outcome = c.main.DrawsDownload();
   if (outcome.Failed && !outcome.Error.empty())
     c.main.Host().ShowError(Format("Ошибка загрузки архива тиражей с сайта: \"%s\"", {outcome.Error}));
   c.out << outcome.Appended << "\n";
@@ -279,10 +280,13 @@ void FullSetBuild(Context& c) {
   }
   TTemplateMain& main = c.main;
   // The console shows the status texts; a progress count adds nothing to them.
-  TFullSetHost host;
-  host.Status = [&](const std::string& text) { main.SetOperationText(text); };
-  host.Error = [&](const std::string& text) { main.Host().ShowError(text); };
-  const TFullSetContext context(main.Stats, main.DataDir(), main.View.PrefetchsEnabled, host);
+  struct TTextsOnly : TProgress {
+    explicit TTextsOnly(TProgress& main) : main(main) {}
+    void Status(const std::string& text) override { main.Status(text); }
+    void Error(const std::string& text) override { main.Error(text); }
+    TProgress& main;
+  } texts(main.Progress());
+  const TFullSetContext context(main.Stats, main.DataDir(), main.View.PrefetchsEnabled, texts);
   for (int entry : EnsureFullSetFiles(context, true, force ? AllStatGroups : 0, entries))
     c.out << FullSetFilePath(main.DataDir(), main.Stats.Items(entry).Code()) << "\n";
 }
@@ -346,6 +350,12 @@ struct TCommand {
   const char* SheetTitle = nullptr;
 };
 
+// The `view …` commands share one handler that prints the named view's table.
+TCommand ViewEntry(const char* view, const char* sheetTitle) {
+  return {[view](Context& c) { ViewCommand(c.main, view, c.args, [&](const auto& row) { PrintRow(c.out, row); }); },
+          sheetTitle};
+}
+
 const std::map<std::string, TCommand>& Commands() {
   static const std::map<std::string, TCommand> commands = {
       {"draws list", {DrawsList, "Архив тиражей"}},
@@ -364,6 +374,13 @@ const std::map<std::string, TCommand>& Commands() {
       {"fullset build", {FullSetBuild}},
       {"scenario run", {ScenarioRun, "Ставки"}},
       {"scenario test", {ScenarioTest, "Рейтинг"}},
+      {"view card", ViewEntry("card", "Карта")},
+      {"view schema", ViewEntry("schema", "Схема")},
+      {"view compare", ViewEntry("compare", "Схема")},
+      {"view week", ViewEntry("week", "Неделя")},
+      {"view graph", ViewEntry("graph", "Графики")},
+      {"view sums", ViewEntry("sums", "Сравнение сумм")},
+      {"view repeats", ViewEntry("repeats", "Повторы")},
   };
   return commands;
 }
@@ -373,7 +390,8 @@ constexpr char Usage[] =
     "                  [--xlsx FILE]\n"
     "                  COMMAND [ARGS]\n"
     "commands: draws list|add|import|export|download, combs generate|filter, stakes list|check,\n"
-    "          rating, methods, stats, value, fullset build, scenario run|test\n";
+    "          rating, methods, stats, value, fullset build, scenario run|test,\n"
+    "          view card|schema|compare|week|graph|sums|repeats\n";
 
 }  // namespace
 
@@ -443,15 +461,12 @@ int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream
   TProgressClearingBuf clearing(out.rdbuf(), host);
   std::ostream tables(shown == TConsoleProgress::Line ? &clearing : out.rdbuf());
   TFormMain main(host, ResolveDataDir(dataDirOption));
-  main.LoadViewSettings();
+  // The window's start-up without its interactive steps; the stakes file's lock keeps the window
+  // and a second CLI run off this data folder.
+  main.Interactive = false;
+  if (!main.StartPhase1()) return ExitFailed;
   if (sorted) main.View.SortedDraws = true;
-  main.LoadConfig();
-  main.InitStatistics();
-  // The stakes file's lock keeps the window and a second CLI run off this data folder.
-  if (!main.StakesOpenAtStart()) return ExitFailed;
-  main.RemoveLeftoverTempFiles();
-  main.LoadArchive();
-  main.RatingsLoad();
+  if (!main.StartPhase2()) return ExitFailed;
 
   CliArgs args(std::vector<std::string>(argv.begin() + static_cast<long>(i + words), argv.end()));
   TCliOutput output(tables);
