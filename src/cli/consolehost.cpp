@@ -64,7 +64,9 @@ bool ConsoleHost::Ask(const std::string&, const std::string&, bool) { return ans
 void ConsoleHost::Progress(const std::string& text) {
   if (text.empty()) return;
   if (progress_ == TConsoleProgress::Lines) {
-    err_ << text << "\n";
+    // An operation that puts back the text it found repeats it: a log shows it once.
+    if (text != text_) err_ << text << "\n";
+    text_ = text;
   } else if (progress_ == TConsoleProgress::Line) {
     const bool changed = text != text_;
     text_ = text;

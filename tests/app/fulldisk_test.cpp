@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "app/templatemain_fixture.h"
+#include "support/recording_progress.h"
 #include "combs/listfile.h"
 #include "core/config.h"
 #include "core/viewsettings.h"
@@ -154,15 +155,13 @@ TEST_F(FullDiskTest, AFullSetFileThatCannotBeRebuiltGoes) {
   const std::string path = FullSetFilePath(dir.Path(), "EVEN");
   std::filesystem::create_directories(std::filesystem::path(path).parent_path());
   test::WriteBytes(path, EncodeFullSet({{{1, 5}}, 5, 5}));
-  TFullSetHost fullSetHost;
-  std::vector<std::string> errors;
-  fullSetHost.Error = [&](const std::string& text) { errors.push_back(text); };
+  test::RecordingProgress progress;
   {
     FaultHookGuard guard(FullDisk);
-    EXPECT_FALSE(BuildFullSetFile(TFullSetContext(main.Stats, dir.Path(), true, fullSetHost), entry));
+    EXPECT_FALSE(BuildFullSetFile(TFullSetContext(main.Stats, dir.Path(), true, progress), entry));
   }
-  ASSERT_EQ(errors.size(), 1u);
-  EXPECT_NE(errors[0].find("No space left on device"), std::string::npos) << errors[0];
+  ASSERT_EQ(progress.errors.size(), 1u);
+  EXPECT_NE(progress.errors[0].find("No space left on device"), std::string::npos) << progress.errors[0];
   EXPECT_FALSE(FileExists(path));
   EXPECT_EQ(TempFiles(dir.Path()), std::vector<std::string>{});
 }

@@ -61,7 +61,10 @@ TEST(CliProgress, WhereTheTextsGo) {
   // Standard error no terminal: nothing unless asked for, then one line per text.
   EXPECT_EQ(test::RunCliCaptured(with({})).err, "");
   EXPECT_EQ(test::RunCliCaptured(with({"--progress"})).err,
-            "Загрузка файла конфигурации...\nЗагрузка файла ставок...\nГенерация возможных комбинаций...\n");
+            "Загрузка файла конфигурации...\nИнициализация...\nЗагрузка файла ставок...\n"
+            "Генерация возможных комбинаций...\nОбновление карты тиражей...\n"
+            "Построение схемы выпадения номеров...\nПостроение статистики по дням недели...\n"
+            "Генерация возможных комбинаций...\n");
   // A terminal: the line (redrawn at most ten times a second), erased before the command's table
   // and at the end; --quiet silences it.
   const CliRun terminal = RunOnTerminal(with({}), 80);
