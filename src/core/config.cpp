@@ -36,6 +36,11 @@ std::string SegmentsToText(const std::array<uint8_t, NumberMax>& segments) {
   return text;
 }
 
+std::optional<std::string> SegmentCellRefusal(const std::string& text) {
+  if (text.empty() || (text.size() == 1 && text[0] >= '1' && text[0] <= '9')) return std::nullopt;
+  return Format("Некорректное значение: %s!\r\rУкажите любое число от 1 до 9", {text});
+}
+
 void LoadGenerateConfig(const TIniFile& ini, TGenerateConfig& config) {
   config.Mode = static_cast<uint8_t>(ini.ReadInteger(Global, "CombsGenerateMode", config.Mode));
   config.Parameters = Utf8Prefix(ini.ReadString(Global, "CombsGenerateParameters", config.Parameters), 255);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/config.h"
+#include "core/format.h"
 #include "support/temp_dir.h"
 
 namespace kavrin {
@@ -65,6 +66,14 @@ TEST(Config, Segments) {
   EXPECT_EQ(config.MatrixSegments, SegmentsFromText("12"));
   LoadMainConfig(file.Open("[GLOBAL]\r\nMatrixCols=7\r\n"), config);
   EXPECT_EQ(config.MatrixSegments, TConfigData::DefaultSegments()) << "no key: every number in segment 1";
+}
+
+TEST(Config, SegmentCellRefusal) {
+  EXPECT_EQ(SegmentCellRefusal(""), std::nullopt) << "an empty cell reads as 1";
+  EXPECT_EQ(SegmentCellRefusal("7"), std::nullopt);
+  for (const char* bad : {"0", "10", "77"})
+    EXPECT_EQ(SegmentCellRefusal(bad), Format("Некорректное значение: %s!\r\rУкажите любое число от 1 до 9", {bad}))
+        << bad;
 }
 
 TEST(Config, CostWithDecimalCommaRoundTrips) {
