@@ -7,6 +7,8 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libcurl4-openssl-dev zlib1g-dev libcpp-httplib-dev
+  qt6-base-dev qt6-charts-dev qt6-translations-l10n libqt6svg6 fonts-dejavu-core
+  xvfb xauth
 )
 
 missing=()

@@ -1,0 +1,48 @@
+#include "gui/help/aboutdialog.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+#include <QtGlobal>
+
+#include "app/appidentity.h"
+#include "core/libversions.h"
+#include "gui/common/qttext.h"
+
+namespace kavrin::gui {
+
+AboutDialog::AboutDialog(QWidget* parent, const std::string& dataDir) : QDialog(parent) {
+  setObjectName(QStringLiteral("aboutDialog"));
+  setWindowTitle(QStringLiteral("О программе"));
+  auto* title = new QLabel(this);
+  title->setTextFormat(Qt::RichText);
+  title->setText(QStringLiteral("<h2>Kavrin 5x50</h2>"
+                                "<p>Анализатор тиражей лотереи «5 из 50»</p>"
+                                "<p>Версия %1, сборка от %2</p>"
+                                "<p>Папка данных: %3</p>")
+                     .arg(ToQ(ApplicationVersion()), QStringLiteral(__DATE__), ToQ(dataDir).toHtmlEscaped()));
+  title->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  title->setWordWrap(true);
+  auto* licences = new QTextBrowser(this);
+  licences->setObjectName(QStringLiteral("licences"));
+  licences->setOpenExternalLinks(true);
+  licences->setHtml(
+      QStringLiteral("<p><b>Используемые библиотеки</b></p>"
+                     "<p>Qt %1 (Widgets, Charts): GNU LGPL 3; Qt Charts: GNU GPL 3. "
+                     "<a href=\"https://www.qt.io/licensing/\">qt.io/licensing</a></p>"
+                     "<p>libcurl %2: лицензия curl (MIT/X). "
+                     "<a href=\"https://curl.se/docs/copyright.html\">curl.se/docs/copyright.html</a></p>"
+                     "<p>zlib %3: лицензия zlib. <a href=\"https://zlib.net/zlib_license.html\">zlib.net</a></p>"
+                     "<p>OpenSSL (через libcurl): Apache License 2.0.</p>")
+          .arg(QString::fromLatin1(qVersion()), ToQ(CurlVersionText()), ToQ(ZlibVersionText())));
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(title);
+  layout->addWidget(licences, 1);
+  layout->addWidget(buttons);
+  resize(480, 420);
+}
+
+}  // namespace kavrin::gui

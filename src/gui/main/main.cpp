@@ -1,0 +1,34 @@
+// Kavrin_5x50: the desktop window. "--data-dir DIR" (or KAVRIN_DATA_DIR) names the data folder;
+// the other arguments are the program's start-up switches.
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <string>
+#include <vector>
+
+#include "app/datadir.h"
+#include "core/format.h"
+#include "gui/main/mainwindow.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Kavrin_5x50"));
+  // The interface is Russian whatever the desktop's language: Qt's own buttons and dialogs too.
+  QTranslator qtTranslator;
+  if (qtTranslator.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtTranslator);
+  kavrin::FormatSettings().DecimalSeparator = QLocale().decimalPoint().toStdString();
+
+  std::string dataDir;
+  std::vector<std::string> switches;
+  const QStringList arguments = QApplication::arguments();
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    if (arguments[i] == QStringLiteral("--data-dir") && i + 1 < arguments.size()) dataDir = arguments[++i].toStdString();
+    else switches.push_back(arguments[i].toStdString());
+  }
+  kavrin::gui::MainWindow window(kavrin::ResolveDataDir(dataDir), switches);
+  window.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,69 @@
+#pragma once
+// The main window: the left panel (archive and combinations), the main tab set, the menus and
+// the status bar over one TFormMain. It shows and forwards; the application object decides.
+#include <QMainWindow>
+#include <QTimer>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/formmain.h"
+#include "gui/main/windowhost.h"
+#include "gui/tabs/mainpages.h"
+
+class QTabWidget;
+
+namespace kavrin::gui {
+
+class ActionRegistry;
+class ArchiveTab;
+class PaneSplitter;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  // Phase 1 of start-up runs here; phase 2 runs from a single-shot timer once the window shows.
+  MainWindow(const std::string& dataDir, const std::vector<std::string>& arguments);
+  ~MainWindow() override;
+
+  TFormMain& Main() { return *main_; }
+  WindowHost& Host() { return host_; }
+  ActionRegistry& Actions() { return *actions_; }
+  ArchiveTab& Archive() { return *archive_; }
+  const MainPages& Pages() const { return pages_; }
+  // True once phase 2 has run (or was not started because phase 1 failed).
+  bool Started() const { return started_; }
+  // Sets every action's enabled and checked state from the application object, and the busy
+  // cursor.
+  void UpdateCommandStates();
+  // The views whose data the application object changed.
+  void RefreshViews();
+
+ signals:
+  void StartupFinished();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildLayout();
+  void BuildMenus();
+  void Phase2();
+  void StoreViewState();
+  void ShowTab(const QString& caption);
+
+  WindowHost host_;
+  std::unique_ptr<TFormMain> main_;
+  std::unique_ptr<ActionRegistry> actions_;
+  MainPages pages_;
+  QTabWidget* left_ = nullptr;
+  PaneSplitter* leftSplit_ = nullptr;
+  ArchiveTab* archive_ = nullptr;
+  QTimer startTimer_;
+  QTimer idleTimer_;
+  bool started_ = false;
+  bool busyCursor_ = false;
+  bool stored_ = false;
+};
+
+}  // namespace kavrin::gui

@@ -1,0 +1,72 @@
+#pragma once
+// UiHost with real widgets: the boxes, inputs, file choosers, clipboard, status panels, wait and
+// progress windows of the main window. The dialogs of the tabs are handed to the window through
+// DialogSet, so this file stays the thin platform layer.
+#include <QString>
+#include <array>
+#include <functional>
+
+#include "app/uihost.h"
+
+class QLabel;
+class QMainWindow;
+class QStatusBar;
+
+namespace kavrin::gui {
+
+class ProgressWindow;
+class WaitWindow;
+
+class WindowHost : public UiHost {
+ public:
+  explicit WindowHost(QMainWindow& window);
+  ~WindowHost() override;
+
+  // Called by ProcessEvents after the window's events: the window's command-state pass.
+  std::function<void()> OnIdle;
+  // Brings the tab with this caption to the front.
+  std::function<void(const QString&)> OnShowTab;
+  QLabel* Panel(int panel) const { return panels_.at(panel); }
+
+  void ShowError(const std::string& text) override;
+  void ShowInfo(const std::string& text) override;
+  void ShowWarning(const std::string& text, const std::string& caption) override;
+  bool Ask(const std::string& text, const std::string& caption, bool defaultYes) override;
+  bool InputNumber(const std::string& caption, const std::string& prompt, int min, int max, int& value) override;
+  bool InputText(const std::string& caption, const std::string& prompt, std::string& value) override;
+  bool ChooseOpenFile(const std::string& filter, const std::string& defaultExt, std::string& path) override;
+  bool ChooseSaveFile(const std::string& filter, const std::string& defaultExt, std::string& path) override;
+  bool EditDraw(const std::string& caption, TDrawDialogFields& fields) override;
+  void SetStatus(int panel, const std::string& text) override;
+  void ProgressStart(const std::string& text, int steps) override;
+  void ProgressStep(int step) override;
+  void ProgressEnd() override;
+  void ProcessEvents() override;
+  void OpenUrl(const std::string& url) override;
+  void SetWaitText(const std::string& text) override;
+  bool GetClipboardText(std::string& text) override;
+  void SetClipboardText(const std::string& text) override;
+  void ShowDetails(const TDetailsView& view) override;
+  void ShowGraph(const TGraphData& graph) override;
+  void ShowTab(const std::string& caption) override;
+  bool AskInstallUpdate(const TUpdateOffer& offer) override;
+
+  // The dialogs of the combination, stake and regular-stake tabs are not built yet: they
+  // answer as a cancelled dialog.
+  bool EditGenerate(TGenerateDialogFields& fields) override { return false; }
+  bool EditFavorites(TFavoritesManager& manager) override { return false; }
+  bool EditStake(TStakeDialogFields& fields) override { return false; }
+  bool EditMultiStake(TStakeDialogFields& fields) override { return false; }
+  bool ChooseStakeCondition(int& mode, int& threshold) override { return false; }
+  bool EditRegular(TRegularDialogFields& fields, int selected, const TTableStakesArray& existing) override {
+    return false;
+  }
+
+ private:
+  QMainWindow& window_;
+  std::array<QLabel*, StatusPanelCount> panels_{};
+  WaitWindow* wait_;
+  ProgressWindow* progress_;
+};
+
+}  // namespace kavrin::gui
