@@ -145,6 +145,9 @@ class TTemplateMain {
   void DrawsEditExecute();
   bool DrawsDelUpdate() const { return !Busy() && !DrawsSelection.empty(); }
   void DrawsDelExecute();
+  // "Сведения о тираже": the details window of the selected draw.
+  bool DrawsInfoUpdate() const { return !Busy() && !DrawsSelection.empty(); }
+  void DrawsInfoExecute();
   bool DrawsSortedUpdate() const { return !Busy(); }
   bool DrawsSortedChecked() const { return View.SortedDraws; }
   void DrawsSortedExecute();
