@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -13,6 +14,7 @@
 #include "gui/archive/drawdialog.h"
 #include "gui/common/filedialogs.h"
 #include "gui/common/graphwindow.h"
+#include "gui/main/application.h"
 #include "gui/settings/configdialog.h"
 #include "gui/settings/proxydialog.h"
 #include "guitest.h"
@@ -23,6 +25,8 @@ using namespace kavrin::gui;
 class DialogsTest : public QObject {
   Q_OBJECT
  private slots:
+  void initTestCase();
+  void standardButtonsAreRussian();
   void drawDialogRefusesInvalidNumbers_data();
   void drawDialogRefusesInvalidNumbers();
   void drawDialogAcceptsAndKeepsWhatWasTyped();
@@ -31,6 +35,16 @@ class DialogsTest : public QObject {
   void graphWindowFindsSeriesWithoutCase();
   void fileFilters();
 };
+
+void DialogsTest::initTestCase() { QVERIFY2(SetUpApplication(*qApp), "Qt's own translations are installed"); }
+
+void DialogsTest::standardButtonsAreRussian() {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Подтверждение"), QStringLiteral("?"),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  QCOMPARE(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Да"));
+  QCOMPARE(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Нет"));
+  QCOMPARE(box.button(QMessageBox::Cancel)->text().remove(QLatin1Char('&')), QStringLiteral("Отмена"));
+}
 
 void DialogsTest::drawDialogRefusesInvalidNumbers_data() {
   QTest::addColumn<QString>("numbers");

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableView>
 #include <QToolBar>
@@ -46,9 +47,12 @@ ArchiveTab::ArchiveTab(TTemplateMain& main, QWidget* parent)
   list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 4);
   list_->horizontalHeader()->setHighlightSections(false);
   list_->horizontalHeader()->setStretchLastSection(true);
-  const int numberWidth = list_->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 10;
-  list_->setColumnWidth(0, list_->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
-  for (int column = 1; column < DrawListColumnCount - 1; ++column) list_->setColumnWidth(column, numberWidth);
+  const QFontMetrics metrics = list_->fontMetrics();
+  list_->setColumnWidth(0, metrics.horizontalAdvance(QStringLiteral("00000")) + 12);
+  for (int column = 1; column < DrawListColumnCount - 2; ++column)
+    list_->setColumnWidth(column, metrics.horizontalAdvance(QStringLiteral("00")) + 12);
+  list_->setColumnWidth(DrawListColumnCount - 2, metrics.horizontalAdvance(QStringLiteral("000")) + 12);
+  list_->setColumnWidth(DrawListColumnCount - 1, metrics.horizontalAdvance(QStringLiteral("00.00.0000 00:00")) + 16);
   connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &ArchiveTab::TakeSelection);
   connect(model_, &QAbstractItemModel::modelReset, this, &ArchiveTab::TakeSelection);
 
@@ -65,6 +69,14 @@ void ArchiveTab::SetActions(const QList<QAction*>& buttons, const QList<QAction*
   connect(list_, &QTableView::doubleClicked, info, [info] {
     if (info->isEnabled()) info->trigger();
   });
+}
+
+int ArchiveTab::WidthForAllColumns() const {
+  int width = 0;
+  for (int column = 0; column < DrawListColumnCount; ++column) width += list_->columnWidth(column);
+  const QMargins margins = layout()->contentsMargins();
+  return width + list_->verticalScrollBar()->sizeHint().width() + 2 * list_->frameWidth() + margins.left() +
+         margins.right() + 8;
 }
 
 void ArchiveTab::Refresh() {

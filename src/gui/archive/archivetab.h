@@ -24,6 +24,8 @@ class ArchiveTab : public QWidget {
   // After the archive, the offset or a display switch changed.
   void Refresh();
   QTableView* List() const { return list_; }
+  // The panel width that shows every column of the list.
+  int WidthForAllColumns() const;
   QSpinBox* OffsetField() const { return offset_; }
 
  signals:

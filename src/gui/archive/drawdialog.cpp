@@ -33,7 +33,10 @@ DrawDialog::DrawDialog(QWidget* parent, const QString& caption, const TDrawDialo
     : QDialog(parent), ui_(std::make_unique<Ui::DrawDialog>()) {
   ui_->setupUi(this);
   setWindowTitle(caption);
-  ui_->edDate->setDisplayFormat(QLocale().dateFormat(QLocale::LongFormat));
+  // The interface is Russian: so are the month and day names of the long date.
+  const QLocale russian(QLocale::Russian, QLocale::Russia);
+  ui_->edDate->setLocale(russian);
+  ui_->edDate->setDisplayFormat(russian.dateFormat(QLocale::LongFormat));
   ui_->edNumber->setValue(fields.Number);
   ui_->edNumbers->setText(ToQ(fields.NumbersText));
   const QDateTime when = ToQDateTime(fields.DateTime);

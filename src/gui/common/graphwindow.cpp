@@ -7,6 +7,7 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 #include "gui/common/qttext.h"
 
@@ -17,7 +18,12 @@ GraphWindow::GraphWindow(QWidget* parent)
   setObjectName(QStringLiteral("TFormGraph"));
   setWindowTitle(QStringLiteral("График"));
   chart_->legend()->setAlignment(Qt::AlignBottom);
-  chart_->addAxis(new QValueAxis(chart_), Qt::AlignBottom);
+  auto* axisX = new QValueAxis(chart_);
+  axisX->setLabelFormat(QStringLiteral("%d"));  // x counts draws or stakes
+  axisX->setTickType(QValueAxis::TicksDynamic);
+  axisX->setTickAnchor(0);
+  axisX->setTickInterval(1);
+  chart_->addAxis(axisX, Qt::AlignBottom);
   chart_->addAxis(new QValueAxis(chart_), Qt::AlignLeft);
   auto* view = new QChartView(chart_, this);
   view->setRenderHint(QPainter::Antialiasing);
@@ -38,10 +44,6 @@ void GraphWindow::AddGraphPoint(int x, const QString& title, double y, bool mark
   if (series == nullptr) {
     series = new QLineSeries(chart_);
     series->setName(title);
-    QPen pen = series->pen();
-    pen.setWidth(2);
-    if (color != AutoColor) pen.setColor(ToQColor(color));
-    series->setPen(pen);
     series->setPointsVisible(markers);
     series->setMarkerSize(3);
     series->setPointLabelsFormat(QStringLiteral("@yPoint"));
@@ -50,7 +52,12 @@ void GraphWindow::AddGraphPoint(int x, const QString& title, double y, bool mark
       markedSeries_ << series;
       series->setPointLabelsVisible(marksBox_->isChecked());
     }
+    // Added first, so that a series without its own colour takes the chart's next one.
     chart_->addSeries(series);
+    QPen pen = series->pen();
+    pen.setWidth(2);
+    if (color != AutoColor) pen.setColor(ToQColor(color));
+    series->setPen(pen);
     for (QAbstractAxis* axis : chart_->axes()) series->attachAxis(axis);
     series_ << series;
   }
@@ -71,13 +78,19 @@ void GraphWindow::ShowMarks(bool shown) {
 
 void GraphWindow::FitAxes(double x, double y) {
   if (series_.size() == 1 && series_.constFirst()->count() == 1) bounds_ = QRectF(x, y, 0, 0);
+  // Whole-number ticks, at most about twenty of them.
+  const double span = std::max(bounds_.width(), std::abs(x - bounds_.left()));
+  static_cast<QValueAxis*>(chart_->axes(Qt::Horizontal).constFirst())->setTickInterval(std::max(1.0, std::ceil(span / 20)));
   bounds_.setLeft(std::min(bounds_.left(), x));
   bounds_.setRight(std::max(bounds_.right(), x));
   bounds_.setTop(std::min(bounds_.top(), y));
   bounds_.setBottom(std::max(bounds_.bottom(), y));
   const double margin = bounds_.height() == 0 ? 1 : bounds_.height() * 0.05;
-  chart_->axes(Qt::Horizontal).constFirst()->setRange(bounds_.left(), std::max(bounds_.right(), bounds_.left() + 1));
-  chart_->axes(Qt::Vertical).constFirst()->setRange(bounds_.top() - margin, bounds_.bottom() + margin);
+  auto* axisX = static_cast<QValueAxis*>(chart_->axes(Qt::Horizontal).constFirst());
+  auto* axisY = static_cast<QValueAxis*>(chart_->axes(Qt::Vertical).constFirst());
+  axisX->setRange(bounds_.left(), std::max(bounds_.right(), bounds_.left() + 1));
+  axisY->setRange(bounds_.top() - margin, bounds_.bottom() + margin);
+  axisY->applyNiceNumbers();
 }
 
 }  // namespace kavrin::gui

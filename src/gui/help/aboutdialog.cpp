@@ -1,6 +1,8 @@
 #include "gui/help/aboutdialog.h"
 
+#include <QDate>
 #include <QDialogButtonBox>
+#include <QLocale>
 #include <QLabel>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -11,6 +13,15 @@
 #include "gui/common/qttext.h"
 
 namespace kavrin::gui {
+namespace {
+
+// The compiler's "Mmm dd yyyy" as the program writes dates.
+QString BuildDate() {
+  const QDate date = QLocale::c().toDate(QStringLiteral(__DATE__).simplified(), QStringLiteral("MMM d yyyy"));
+  return date.isValid() ? date.toString(QStringLiteral("dd.MM.yyyy")) : QStringLiteral(__DATE__);
+}
+
+}  // namespace
 
 AboutDialog::AboutDialog(QWidget* parent, const std::string& dataDir) : QDialog(parent) {
   setObjectName(QStringLiteral("aboutDialog"));
@@ -21,7 +32,7 @@ AboutDialog::AboutDialog(QWidget* parent, const std::string& dataDir) : QDialog(
                                 "<p>Анализатор тиражей лотереи «5 из 50»</p>"
                                 "<p>Версия %1, сборка от %2</p>"
                                 "<p>Папка данных: %3</p>")
-                     .arg(ToQ(ApplicationVersion()), QStringLiteral(__DATE__), ToQ(dataDir).toHtmlEscaped()));
+                     .arg(ToQ(ApplicationVersion()), BuildDate(), ToQ(dataDir).toHtmlEscaped()));
   title->setTextInteractionFlags(Qt::TextSelectableByMouse);
   title->setWordWrap(true);
   auto* licences = new QTextBrowser(this);

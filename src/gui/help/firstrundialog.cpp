@@ -10,7 +10,7 @@
 
 namespace kavrin::gui {
 
-FirstRunDialog::FirstRunDialog(QWidget* parent, const std::string& helpFile, const std::vector<FirstRunLink>& links,
+FirstRunDialog::FirstRunDialog(QWidget* parent, const std::string& helpFile, const std::vector<TFirstRunLink>& links,
                                std::function<void(const std::string&)> open)
     : QDialog(parent), doNotShow_(new QCheckBox(QStringLiteral("Больше не показывать данный диалог"), this)) {
   setObjectName(QStringLiteral("firstRunDialog"));
@@ -30,7 +30,7 @@ FirstRunDialog::FirstRunDialog(QWidget* parent, const std::string& helpFile, con
   auto* resources = new QLabel(QStringLiteral("Полезные ресурсы, включая видеоруководства и новости проекта:"), this);
   resources->setWordWrap(true);
   layout->addWidget(resources);
-  for (const FirstRunLink& link : links) {
+  for (const TFirstRunLink& link : links) {
     auto* button = new QPushButton(ToQ(link.Caption), this);
     button->setToolTip(ToQ(link.Url));
     connect(button, &QPushButton::clicked, this, [open, url = link.Url] { open(url); });

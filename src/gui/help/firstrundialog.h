@@ -4,23 +4,19 @@
 #include <QDialog>
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
+
+#include "app/links.h"
 
 class QCheckBox;
 
 namespace kavrin::gui {
 
-struct FirstRunLink {
-  std::string Caption;
-  std::string Url;
-};
-
 class FirstRunDialog : public QDialog {
   Q_OBJECT
  public:
   // `open` opens an address or the help file; the help button is disabled when `helpFile` is empty.
-  FirstRunDialog(QWidget* parent, const std::string& helpFile, const std::vector<FirstRunLink>& links,
+  FirstRunDialog(QWidget* parent, const std::string& helpFile, const std::vector<TFirstRunLink>& links,
                  std::function<void(const std::string&)> open);
   bool DoNotShowAgain() const;
 

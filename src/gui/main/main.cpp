@@ -1,26 +1,16 @@
 // Kavrin_5x50: the desktop window. "--data-dir DIR" (or KAVRIN_DATA_DIR) names the data folder;
 // the other arguments are the program's start-up switches.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <string>
 #include <vector>
 
 #include "app/datadir.h"
-#include "core/format.h"
+#include "gui/main/application.h"
 #include "gui/main/mainwindow.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Kavrin_5x50"));
-  // The interface is Russian whatever the desktop's language: Qt's own buttons and dialogs too.
-  QTranslator qtTranslator;
-  if (qtTranslator.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(&qtTranslator);
-  kavrin::FormatSettings().DecimalSeparator = QLocale().decimalPoint().toStdString();
-
+  kavrin::gui::SetUpApplication(app);
   std::string dataDir;
   std::vector<std::string> switches;
   const QStringList arguments = QApplication::arguments();

@@ -1,6 +1,7 @@
 #include "gui/main/mainwindow.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QIcon>
@@ -16,10 +17,14 @@
 #include "gui/main/actionregistry.h"
 #include "gui/main/viewstate.h"
 
+// The resources of the static GUI library are registered by the program that links it.
+static void InitResources() { Q_INIT_RESOURCE(resources); }
+
 namespace kavrin::gui {
 
 MainWindow::MainWindow(const std::string& dataDir, const std::vector<std::string>& arguments)
     : host_(*this), main_(std::make_unique<TFormMain>(host_, dataDir)) {
+  InitResources();
   setObjectName(QStringLiteral("TFormMain"));
   setWindowTitle(QStringLiteral("Kavrin 5x50"));
   setWindowIcon(QIcon(QStringLiteral(":/kavrin_5x50.svg")));
@@ -34,6 +39,9 @@ MainWindow::MainWindow(const std::string& dataDir, const std::vector<std::string
   try {
     TIniFile ini(main_->DataPath(ViewSettingsFileName));
     RestorePlacement(*this, ini, MainWindowSection);
+    // Until the user sets the panel's width, it shows the whole archive list.
+    if (!ini.ValueExists(MainWindowSection, "LeftPanelWidth"))
+      leftSplit_->SetPaneSize(std::max(main_->View.LeftPanelWidth, archive_->WidthForAllColumns()));
     RestoreColumns(*archive_->List()->horizontalHeader(), ini, MainWindowSection, "lvDraws");
   } catch (const std::exception& e) {
     host_.ShowError(std::string("Ошибка загрузки параметров программы!\r\r") + e.what());
