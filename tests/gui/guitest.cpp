@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QPushButton>
 
+#include "core/inifile.h"
+#include "core/viewsettings.h"
 #include "test_paths.h"
 
 namespace kavrin::test {
@@ -10,6 +12,13 @@ namespace kavrin::test {
 DataFolder::DataFolder() {
   for (const char* name : {"Kavrin_5x50.ldr", "Kavrin_5x50.ini"})
     QFile::copy(QStringLiteral(KAVRIN_DEMO_DIR "/") + QString::fromLatin1(name), dir_.filePath(QString::fromLatin1(name)));
+  // The window's tests never reach the network: no update check, no download, no catalogs.
+  TIniFile ini(File(ViewSettingsFileName));
+  ini.WriteBool(MainWindowSection, "AutoUpdates", false);
+  ini.WriteInteger(MainWindowSection, "DownloadDrawsOnStart", 2);
+  ini.WriteBool(MainWindowSection, "ScriptLibraryOn", false);
+  ini.WriteBool(MainWindowSection, "SystemsEnabled", false);
+  ini.UpdateFile();
 }
 
 ScriptedUser::ScriptedUser() {

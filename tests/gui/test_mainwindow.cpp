@@ -1,5 +1,7 @@
 // The main window over a data folder: start-up, the single-instance refusal, command states and
 // the view settings kept from one run to the next.
+#include <QAction>
+#include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QSignalSpy>
@@ -13,6 +15,7 @@
 #include "core/viewsettings.h"
 #include "gui/archive/archivetab.h"
 #include "gui/common/panesplitter.h"
+#include "gui/main/actionregistry.h"
 #include "gui/main/mainwindow.h"
 #include "guitest.h"
 
@@ -39,6 +42,9 @@ class MainWindowTest : public QObject {
   void startupFillsStatusPanelsAndArchiveList();
   void secondInstanceIsRefusedAndTheFirstKeepsWorking();
   void viewSettingsRoundTripThroughStartAndClose();
+  void actionsAreDisabledWhileBusyButStop();
+  void closingDuringAScenarioRunAsks();
+  void menusHaveNoShortcutClashes();
 };
 
 void MainWindowTest::startupFillsStatusPanelsAndArchiveList() {
@@ -126,6 +132,61 @@ void MainWindowTest::viewSettingsRoundTripThroughStartAndClose() {
   QCOMPARE(again->findChild<PaneSplitter*>(QStringLiteral("splitLeft"))->PaneSize(), 300);
   QCOMPARE(again->Archive().List()->horizontalHeader()->sectionSize(1), 41);
   QCOMPARE(again->size(), QSize(1000, 700));
+}
+
+void MainWindowTest::actionsAreDisabledWhileBusyButStop() {
+  test::DataFolder folder;
+  test::ScriptedUser user;
+  auto window = StartWindow(folder);
+  QVERIFY(window);
+  ActionRegistry& actions = window->Actions();
+  QVERIFY(actions.Action("DrawsAdd")->isEnabled());
+  QVERIFY(!actions.Action("ScriptStop")->isEnabled());
+  TFormMain& main = window->Main();
+  {
+    // What a scenario run looks like to the window whenever it processes its events.
+    TTemplateMain::TBusy busy(main);
+    main.ScriptRunState.Running = true;
+    window->Host().ProcessEvents();
+    for (const auto& [name, action] : actions.All())
+      QVERIFY2(action->isEnabled() == (name == "ScriptStop"), name.c_str());
+    QCOMPARE(QApplication::overrideCursor() ? QApplication::overrideCursor()->shape() : Qt::ArrowCursor,
+             Qt::WaitCursor);
+    main.ScriptRunState.Running = false;
+  }
+  window->UpdateCommandStates();
+  QVERIFY(actions.Action("DrawsAdd")->isEnabled());
+  QVERIFY(!QApplication::overrideCursor());
+}
+
+void MainWindowTest::closingDuringAScenarioRunAsks() {
+  test::DataFolder folder;
+  test::ScriptedUser user;
+  auto window = StartWindow(folder);
+  QVERIFY(window);
+  TFormMain& main = window->Main();
+  main.ScriptRunState.Running = true;
+  user.answers = {QMessageBox::No};
+  QVERIFY(!window->close());
+  QVERIFY(window->isVisible());
+  QCOMPARE(user.boxes.size(), size_t(1));
+  QCOMPARE(user.boxes[0].text, QStringLiteral("Остановить выполнение сценария?"));
+  QCOMPARE(user.boxes[0].caption, QStringLiteral("Подтверждение"));
+  QCOMPARE(user.boxes[0].defaultButton, QMessageBox::No);
+  QVERIFY2(!main.ScriptRunState.StopRequested, "the scenario goes on");
+
+  user.answers = {QMessageBox::Yes};
+  QVERIFY(window->close());
+  QVERIFY(main.ScriptRunState.StopRequested);
+  main.ScriptRunState.Running = false;
+}
+
+void MainWindowTest::menusHaveNoShortcutClashes() {
+  test::DataFolder folder;
+  test::ScriptedUser user;
+  auto window = StartWindow(folder);
+  QVERIFY(window);
+  QCOMPARE(window->Actions().ShortcutClashes(), QStringList());
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -5,7 +5,10 @@
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QIcon>
+#include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
+#include <QLabel>
 #include <QTabWidget>
 #include <QTableView>
 
@@ -16,6 +19,14 @@
 #include "gui/common/qttext.h"
 #include "gui/main/actionregistry.h"
 #include "gui/main/viewstate.h"
+#include "gui/main/windowcommands.h"
+#include "gui/common/modal.h"
+#include "gui/help/aboutdialog.h"
+#include "gui/help/firstrundialog.h"
+#include "gui/settings/configdialog.h"
+#include "gui/settings/proxydialog.h"
+#include "gui/settings/shreddingdialog.h"
+#include "app/links.h"
 
 // The resources of the static GUI library are registered by the program that links it.
 static void InitResources() { Q_INIT_RESOURCE(resources); }
@@ -23,7 +34,7 @@ static void InitResources() { Q_INIT_RESOURCE(resources); }
 namespace kavrin::gui {
 
 MainWindow::MainWindow(const std::string& dataDir, const std::vector<std::string>& arguments)
-    : host_(*this), main_(std::make_unique<TFormMain>(host_, dataDir)) {
+    : host_(*this), main_(std::make_unique<TFormMain>(host_, dataDir)), switches_(arguments) {
   InitResources();
   setObjectName(QStringLiteral("TFormMain"));
   setWindowTitle(QStringLiteral("Kavrin 5x50"));
@@ -34,8 +45,18 @@ MainWindow::MainWindow(const std::string& dataDir, const std::vector<std::string
 
   main_->LoadViewSettings();
   BuildLayout();
-  actions_ = std::make_unique<ActionRegistry>(*this);
-  BuildMenus();
+  actions_ = std::make_unique<ActionRegistry>(
+      this,
+      [this](const QString& hint) {
+        // Hints go to the operation panel only while no operation shows its text there.
+        if (!main_->Busy()) host_.Panel(PanelOperation)->setText(hint);
+      },
+      [this] {
+        RefreshViews();
+        UpdateCommandStates();
+      });
+  BuildWindowCommands(*this);
+  ApplyTabVisibility();
   try {
     TIniFile ini(main_->DataPath(ViewSettingsFileName));
     RestorePlacement(*this, ini, MainWindowSection);
@@ -60,7 +81,10 @@ MainWindow::MainWindow(const std::string& dataDir, const std::vector<std::string
   idleTimer_.start();
 }
 
-MainWindow::~MainWindow() { StoreViewState(); }
+MainWindow::~MainWindow() {
+  StoreViewState();
+  if (busyCursor_) QApplication::restoreOverrideCursor();
+}
 
 void MainWindow::BuildLayout() {
   pages_ = BuildMainPages(this, main_->View);
@@ -75,9 +99,6 @@ void MainWindow::BuildLayout() {
   leftSplit_->addWidget(pages_.Tabs);
   leftSplit_->SetPaneSize(main_->View.LeftPanelWidth);
   setCentralWidget(leftSplit_);
-  ApplyTabVisibility(pages_, main_->View);
-  // The systems tab appears with phase 2, as the systems are set up.
-  pages_.Tabs->setTabVisible(PageSystems, false);
   connect(pages_.Tabs, &QTabWidget::currentChanged, this, [this] {
     main_->RefreshViews(false);
     RefreshViews();
@@ -85,28 +106,110 @@ void MainWindow::BuildLayout() {
   connect(archive_, &ArchiveTab::SelectionChanged, this, &MainWindow::UpdateCommandStates);
 }
 
-void MainWindow::BuildMenus() { actions_->BuildMenus(); }
-
 void MainWindow::Phase2() {
   main_->SetStatus(PanelOperation, "Инициализация...");
   setWindowTitle(windowTitle() + ToQ(" версия " + ApplicationVersion()));
-  if (main_->StakesOpenAtStart()) {
-    main_->LoadArchive();
-    main_->SetDrawsOffset(0);
-    main_->CombsGenerate(main_->Generate, true);
-    main_->RefreshViews(true);
-    main_->RatingsLoad();
-    main_->TablesLoad();
-    main_->ScriptAutoLoad();
-    pages_.Tabs->setTabVisible(PageSystems, main_->View.SystemsEnabled);
-    main_->SetStatus(PanelOperation, "");
-  } else {
+  main_->SetDrawsOffset(0);
+  if (!main_->StakesOpenAtStart()) {
+    // A second copy on the same folder: nothing is loaded, nothing is stored.
+    started_ = true;
     close();
+    emit StartupFinished();
+    return;
   }
+  main_->LoadArchive();
+  main_->CombsGenerate(main_->Generate, true);
+  main_->RefreshViews(true);
+  main_->RatingsLoad();
+  main_->TablesLoad();
+  main_->ScriptAutoLoad();
+  main_->SystemsSetUp();
+  main_->ScriptLibraryLoad();
+  systemsSetUp_ = true;
+  ApplyTabVisibility();
+  main_->SetStatus(PanelOperation, "");
   RefreshViews();
   started_ = true;
   UpdateCommandStates();
+  if (main_->View.AutoUpdates && main_->SelfUpdateAtStart() == 1 && Restart()) {
+    emit StartupFinished();
+    return;
+  }
+  main_->FullSetEnsure(false, {});
+  DownloadAtStart();
+  if (main_->View.FirstRun) ShowFirstRun();
+  RefreshViews();
+  UpdateCommandStates();
   emit StartupFinished();
+}
+
+void MainWindow::DownloadAtStart() {
+  switch (main_->View.DownloadDrawsOnStart) {
+    case 0:
+      if (!host_.Ask("Обновить список тиражей?\r\rДля выполнения обновления необходимо действующее подключение к сети "
+                     "Интернет.",
+                     "", true))
+        return;
+      break;
+    case 1:
+      break;
+    default:
+      return;
+  }
+  main_->DrawsDownloadExecute();
+}
+
+void MainWindow::ShowFirstRun() {
+  FirstRunDialog dialog(this, helpFile_, FirstRunLinks(main_->Network), [this](const std::string& url) { host_.OpenUrl(url); });
+  RunModal(dialog);
+  if (dialog.DoNotShowAgain()) {
+    main_->View.FirstRun = false;
+    main_->StoreViewSetting("FirstRun");
+  }
+}
+
+bool MainWindow::Restart() {
+  if (!QProcess::startDetached(QCoreApplication::applicationFilePath(), {QStringLiteral("restart")},
+                               ToQ(ProgramDir()))) {
+    host_.ShowError("Ошибка инициализации программы!\r\rНе удалось запустить программу заново.");
+    return false;
+  }
+  close();
+  return true;
+}
+
+void MainWindow::ApplyTabVisibility() {
+  gui::ApplyTabVisibility(pages_, main_->View);
+  // The systems tab, menu and play commands appear with phase 2, as the systems are set up.
+  const bool systems = systemsSetUp_ && main_->View.SystemsEnabled;
+  pages_.Tabs->setTabVisible(PageSystems, systems);
+  if (QMenu* menu = menuBar()->findChild<QMenu*>(QStringLiteral("mnSystems"))) menu->menuAction()->setVisible(systemsSetUp_);
+  for (const char* name : {"SystemStakeAll", "SystemStakeFilter"})
+    if (QAction* action = actions_->Action(name)) action->setVisible(systems);
+}
+
+void MainWindow::EditConfig() {
+  TConfigData config = main_->Config;
+  if (EditConfigDialog(this, config)) main_->ConfigConfirm(config);
+}
+
+void MainWindow::EditShredding() {
+  TShreddingConfig shredding = main_->Shredding;
+  if (EditShreddingDialog(this, shredding)) main_->ShreddingConfirm(shredding);
+}
+
+void MainWindow::EditProxy() {
+  TProxyDialogFields fields = ProxyDialogPrefill(main_->Proxy);
+  if (EditProxyDialog(this, fields)) main_->EditProxyApply(fields);
+}
+
+void MainWindow::CheckUpdate() {
+  if (main_->CheckUpdateExecute() == 1) Restart();
+}
+
+void MainWindow::ShowAbout() {
+  AboutDialog dialog(this, main_->DataDir());
+  RunModal(dialog);
 }
 
 void MainWindow::UpdateCommandStates() {
@@ -123,8 +226,11 @@ void MainWindow::RefreshViews() { archive_->Refresh(); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (main_->ScriptRunState.Running && !main_->ScriptRunState.StopRequested) {
-    event->ignore();
-    return;
+    if (!host_.Ask("Остановить выполнение сценария?", "", false)) {
+      event->ignore();
+      return;
+    }
+    main_->ScriptStopExecute();
   }
   StoreViewState();
   event->accept();

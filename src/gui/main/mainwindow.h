@@ -38,6 +38,17 @@ class MainWindow : public QMainWindow {
   void UpdateCommandStates();
   // The views whose data the application object changed.
   void RefreshViews();
+  // Shows or hides the tabs, the catalog panel and the systems commands as the settings say.
+  void ApplyTabVisibility();
+
+  // The window's own commands.
+  void EditConfig();
+  void EditShredding();
+  void EditProxy();
+  void CheckUpdate();
+  void ShowAbout();
+  // The help file's path; empty when there is none.
+  const std::string& HelpFile() const { return helpFile_; }
 
  signals:
   void StartupFinished();
@@ -47,8 +58,11 @@ class MainWindow : public QMainWindow {
 
  private:
   void BuildLayout();
-  void BuildMenus();
   void Phase2();
+  void DownloadAtStart();
+  void ShowFirstRun();
+  // Starts the program again with "restart" and closes this window; false when it cannot start.
+  bool Restart();
   void StoreViewState();
   void ShowTab(const QString& caption);
 
@@ -64,6 +78,9 @@ class MainWindow : public QMainWindow {
   bool started_ = false;
   bool busyCursor_ = false;
   bool stored_ = false;
+  bool systemsSetUp_ = false;
+  std::string helpFile_;
+  std::vector<std::string> switches_;
 };
 
 }  // namespace kavrin::gui
