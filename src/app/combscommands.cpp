@@ -22,10 +22,12 @@ constexpr char PleaseWait[] = "Подождите пожалуйста...";
 void TTemplateMain::CombsRefresh() {
   CombsSelection.Limit(Combs.CombsList.Count());
   SetStatus(PanelCombs, Format("Комбинаций: %d", {Combs.CombsList.Count()}));
+  ViewChanged(TView::CombsList);
+  ViewChanged(TView::Filters);
 }
 
 bool TTemplateMain::CombsGenerate(const TGenerateConfig& params, bool progress) {
-  std::optional<TBusy> busy;
+  std::optional<TOperation> busy;
   if (progress) {
     busy.emplace(*this);
     SetOperationText("Генерация возможных комбинаций...");
@@ -50,7 +52,7 @@ bool TTemplateMain::CombsGenerate(const TGenerateConfig& params, bool progress) 
 }
 
 bool TTemplateMain::CombsTakeUndoCopy(bool withStatus) {
-  std::optional<TBusy> busy;
+  std::optional<TOperation> busy;
   if (withStatus) {
     busy.emplace(*this);
     SetOperationText("Создание файла отката...");
@@ -61,7 +63,7 @@ bool TTemplateMain::CombsTakeUndoCopy(bool withStatus) {
 }
 
 void TTemplateMain::CombsUndo(bool withStatus) {
-  std::optional<TBusy> busy;
+  std::optional<TOperation> busy;
   if (withStatus) {
     busy.emplace(*this);
     SetOperationText("Отмена изменений...");
@@ -72,7 +74,7 @@ void TTemplateMain::CombsUndo(bool withStatus) {
 }
 
 void TTemplateMain::CombsRemoveLastDraws(int lastDraws) {
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText(Format("Удаление из списка комбинаций %d последних тиражей...", {lastDraws}));
   Guarded("", [&] {
     const TDrawRange range = LastDrawsRange(Archive.Count(), DrawsOffset(), lastDraws);
@@ -90,7 +92,7 @@ void TTemplateMain::CombsRemoveLastDraws(int lastDraws) {
 bool TTemplateMain::CombsFilter(TCustomStat& stat, const TStatDrawArray& selected, TFilterMode mode,
                                const std::string& caption, const std::string& valuesText) {
   if (selected.empty()) return true;
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText("Фильтрация комбинаций...");
   const bool ok = Guarded("", [&] {
     const TCombList& source = Combs.CombsUndoList;
@@ -152,7 +154,7 @@ void TTemplateMain::StatFilterExecute(TFilterMode mode) {
 void TTemplateMain::CombsBufferStore(int drawsOffset, int excluded) {
   const TBufferKey key{drawsOffset, excluded};
   if (key == Combs.BufferKey()) return;
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText("Создание буфера комбинаций...");
   Guarded("Ошибка создания буфера комбинаций!", [&] { Combs.BufferStore(key); });
   SetOperationText("");
@@ -161,7 +163,7 @@ void TTemplateMain::CombsBufferStore(int drawsOffset, int excluded) {
 bool TTemplateMain::CombsBufferLoad(int drawsOffset, int excluded) {
   const TBufferKey key{drawsOffset, excluded};
   if (key != Combs.BufferKey() || Combs.CombsBuffer.Empty()) return false;
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText("Загрузка буфера комбинаций...");
   bool loaded = false;
   Guarded("Ошибка загрузки буфера комбинаций!", [&] { loaded = Combs.BufferLoad(key); });
@@ -172,7 +174,7 @@ bool TTemplateMain::CombsBufferLoad(int drawsOffset, int excluded) {
 
 bool TTemplateMain::CombsOpenFile(const std::string& path) {
   if (!CombsTakeUndoCopy(true)) return false;
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText(Format("Загрузка файла \"%s\"...", {path}));
   const bool ok = Guarded(Format("Ошибка чтения файла \"%s\"!", {path}).c_str(),
                           [&] { ReadListFile(path, Combs.CombsList); });
@@ -186,7 +188,7 @@ bool TTemplateMain::CombsOpenFile(const std::string& path) {
 }
 
 bool TTemplateMain::CombsSaveFile(const std::string& path) {
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText(Format("Сохранение файла \"%s\"...", {path}));
   const bool ok = Guarded(Format("Ошибка записи в файл \"%s\"!", {path}).c_str(),
                           [&] { WriteListFile(path, Combs.CombsList); });
@@ -220,7 +222,7 @@ void TTemplateMain::CombsSaveExecute() {
 }
 
 void TTemplateMain::CombsCopyExecute() {
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText(PleaseWait);
   Guarded("", [&] { host_.SetClipboardText(CombsClipboardText(Combs.CombsList, CombsSelection)); });
   SetOperationText("");
@@ -232,7 +234,7 @@ bool TTemplateMain::CombsPasteUpdate() const {
 }
 
 void TTemplateMain::CombsPasteExecute() {
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText(PleaseWait);
   std::string text;
   if (host_.GetClipboardText(text) && !text.empty() && CombsTakeUndoCopy(false)) {
@@ -247,7 +249,7 @@ void TTemplateMain::CombsPasteExecute() {
 }
 
 void TTemplateMain::CombsSelectAllExecute() {
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText(PleaseWait);
   CombsSelection.SelectAll(Combs.CombsList.Count());
   SetOperationText("");
@@ -256,7 +258,7 @@ void TTemplateMain::CombsSelectAllExecute() {
 void TTemplateMain::CombsCheckNumsExecute() {
   int distinct;
   {
-    TBusy busy(*this);
+    TOperation busy(*this);
     SetOperationText(PleaseWait);
     distinct = DistinctNumbers(Combs.CombsList.Storage(), Combs.CombsList.Count());
     SetOperationText("");
@@ -272,7 +274,7 @@ void TTemplateMain::CombsFindInDrawsExecute() {
   const TComb comb = Combs.CombsList[row];
   std::string found;
   {
-    TBusy busy(*this);
+    TOperation busy(*this);
     SetOperationText("Поиск по архиву тиражей...");
     size_t lines = 0;
     for (int index = Archive.Count() - 1; index >= 0 && lines <= MaxLines; --index) {
@@ -313,7 +315,7 @@ void TTemplateMain::CombsDelExistsExecute() {
 
 void TTemplateMain::CombsDelSelectedExecute() {
   if (!CombsTakeUndoCopy(true)) return;
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText("Удаление выделенных комбинаций...");
   const int64_t selected = CombsSelection.Count();
   Guarded("", [&] {

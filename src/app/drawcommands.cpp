@@ -74,7 +74,7 @@ void TTemplateMain::DrawsDelExecute() {
           : Format("Удалить все выделенные записи (всего будет удалено %d записи(ей))?", {DrawsSelection.size()});
   if (!host_.Ask(question, "Предупреждение", false)) return;
   {
-    TBusy busy(*this);
+    TOperation busy(*this);
     SetOperationText("Удаление выделенных тиражей....");
     // The selected records themselves go, newest first so that the indexes still to delete stay
     // valid. Finding a row again by its draw number could remove another draw of the same number.
@@ -119,7 +119,7 @@ void TTemplateMain::DrawsExportExecute() {
 int TTemplateMain::DrawsImportFile(const std::string& path) {
   TCsvImportResult result;
   {
-    TBusy busy(*this);
+    TOperation busy(*this);
     SetOperationText(Format("Импорт тиражей из файла \"%s\"...", {path}));
     std::string text;
     bool read = Guarded("", [&] { text = Cp1251ToUtf8(ReadFileBytes(path)); });
@@ -140,7 +140,7 @@ int TTemplateMain::DrawsImportFile(const std::string& path) {
 }
 
 int TTemplateMain::DrawsExportFile(const std::string& path) {
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText(Format("Экспорт тиражей в файл \"%s\"...", {path}));
   bool ok = Guarded("", [&] { WriteFileAtomic(path, Utf8ToCp1251(DrawsToCsv(Archive.Draws()))); });
   SetOperationText("");

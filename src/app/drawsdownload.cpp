@@ -13,7 +13,7 @@ constexpr char WaitTitle[] = "Загрузка архива тиражей...";
 
 TTemplateMain::TDownloadOutcome TTemplateMain::DrawsDownloadExecute() {
   TDownloadOutcome outcome;
-  TBusy busy(*this);
+  TOperation busy(*this);
   host_.SetWaitText(WaitTitle);
   SetOperationText(WaitTitle);
   downloadAttempt_ = 1;

@@ -28,7 +28,7 @@ class TStepText {
 
 // SystemPut with its own status text and error; -1 after the message.
 int32_t PutSystem(TTemplateMain& main, const tSystemData& data, bool deletion) {
-  TTemplateMain::TBusy busy(main);
+  TTemplateMain::TOperation busy(main);
   TStepText text(main, Format(deletion ? "Удаление \"%s\"..." : "Сохранение \"%s\"...", {data.Info.Title}));
   try {
     return SystemPut(main.SystemsService(), data, deletion);
@@ -47,7 +47,7 @@ TServiceIdentity TTemplateMain::ServiceIdentity() const {
 TMakerService TTemplateMain::SystemsService() const { return {Network.SystemsSite, Network.Http, ServiceIdentity()}; }
 
 void TTemplateMain::SystemsRefresh() {
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText("Загрузка списка систем...");
   const int32_t selectedId =
       SystemsSelection.empty() || SystemsSelection.front() >= static_cast<int>(SystemsRows.size())
@@ -68,10 +68,11 @@ void TTemplateMain::SystemsRefresh() {
   for (size_t i = 0; i < SystemsRows.size(); ++i)
     if (selectedId > 0 && SystemsRows[i].Info.Id == selectedId) SystemsSelection = {static_cast<int>(i)};
   SetOperationText("");
+  ViewChanged(TView::Systems);
 }
 
 bool TTemplateMain::SystemDownload(const tSystemInfo& info) {
-  TBusy busy(*this);
+  TOperation busy(*this);
   TStepText text(*this, Format("Загрузка \"%s\"...", {info.Title}));
   const std::string folder = DataPath(SystemsFolderName);
   const std::string prefix = Format("Ошибка загрузки системы #%d!", {info.Id});
@@ -97,7 +98,7 @@ void TTemplateMain::SystemsOnExecute() {
 }
 
 void TTemplateMain::SystemsDownloadExecute() {
-  TBusy busy(*this);
+  TOperation busy(*this);
   const std::string folder = DataPath(SystemsFolderName);
   const std::vector<int> selection = SystemsSelection;
   std::vector<int> stillSelected;
@@ -117,6 +118,7 @@ void TTemplateMain::SystemsDownloadExecute() {
     if (k == 0) stillSelected.push_back(index);
   }
   SystemsSelection = stillSelected;
+  ViewChanged(TView::Systems);
 }
 
 void TTemplateMain::SystemsAddExecute() {
@@ -145,7 +147,7 @@ void TTemplateMain::SystemsPropExecute() {
     if (index < 0 || index >= static_cast<int>(SystemsRows.size()) || SystemsRows[index].Info.Id <= 0) return;
     tSystemData data{SystemsRows[index].Info, ""};
     {
-      TBusy busy(*this);
+      TOperation busy(*this);
       TStepText text(*this, Format("Загрузка \"%s\"...", {data.Info.Title}));
       const std::string prefix = Format("Ошибка загрузки системы #%d!", {data.Info.Id});
       if (!Guarded(prefix.c_str(), [&] { data.Combs = SystemGetCombs(SystemsService(), data.Info.Id); })) return;

@@ -24,7 +24,7 @@ void TTemplateMain::RatingsLoad() {
   if (FileExists(path)) {
     bool read;
     {
-      TBusy busy(*this);
+      TOperation busy(*this);
       SetOperationText("Загрузка файла рейтинга...");
       Ratings.clear();
       read = Guarded("Ошибка чтения файла рейтинга!", [&] { ReadRatingsFile(path, Ratings); });
@@ -38,7 +38,7 @@ void TTemplateMain::RatingsLoad() {
 
 void TTemplateMain::RatingsSave() {
   {
-    TBusy busy(*this);
+    TOperation busy(*this);
     SetOperationText("Сохранение файла рейтинга...");
     Guarded("Ошибка записи в файл рейтинга!", [&] { WriteRatingsFile(DataPath(RatingFileName), Ratings); });
     SetOperationText("");
@@ -48,7 +48,7 @@ void TTemplateMain::RatingsSave() {
 
 void TTemplateMain::RatingsSort(int column, int direction) {
   {
-    TBusy busy(*this);
+    TOperation busy(*this);
     SetOperationText("Сортировка рейтинга...");
     RatingsSortOrder = TListSort{column, direction};
     if (column >= 0 && Ratings.size() >= 2) RatingsSortRows(Ratings, column, direction);
@@ -60,6 +60,7 @@ void TTemplateMain::RatingsSort(int column, int direction) {
 void TTemplateMain::RatingsRefreshView() {
   std::erase_if(RatingsSelection, [&](int row) { return row < 0 || row >= static_cast<int>(Ratings.size()); });
   SetStatus(PanelRating, Format("Рейтинг: %d", {Ratings.size()}));
+  ViewChanged(TView::Ratings);
 }
 
 std::array<std::string, RatingsColumnCount> TTemplateMain::RatingsRowText(int row) const {
@@ -79,7 +80,7 @@ void TTemplateMain::RatingsRefreshExecute() {
     return;
   bool rebuilt;
   {
-    TBusy busy(*this);
+    TOperation busy(*this);
     SetOperationText("Обновление рейтинга...");
     // Built aside, so that a failed read leaves the rating as it was.
     TRatingsArray rows;
@@ -101,7 +102,7 @@ void TTemplateMain::RatingsExportExecute() {
 }
 
 bool TTemplateMain::RatingsExportFile(const std::string& path) {
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText("Экспорт в CSV-файл...");
   bool ok = Guarded("", [&] { WriteFileAtomic(path, Utf8ToCp1251(RatingsCsvText(Ratings))); });
   SetOperationText("");
@@ -117,7 +118,7 @@ void TTemplateMain::StakesGraphDrawsExecute() {
   TGraphData graph;
   bool built;
   {
-    TBusy busy(*this);
+    TOperation busy(*this);
     SetOperationText(GraphsText);
     built = Guarded("", [&] {
       TProfitDrawArray draws;
@@ -139,7 +140,7 @@ void StakesGraph(TTemplateMain& main, bool profit) {
   TGraphData graph{profit ? StakesGraphProfitsCaption : StakesGraphOverlapCaption, {}};
   bool built;
   {
-    TTemplateMain::TBusy busy(main);
+    TTemplateMain::TOperation busy(main);
     main.SetOperationText(GraphsText);
     built = [&] {
       try {
@@ -174,7 +175,7 @@ void TTemplateMain::RatingsGraphOverlapExecute() {
   if (rows.empty()) return;
   TGraphData graph;
   {
-    TBusy busy(*this);
+    TOperation busy(*this);
     SetOperationText(GraphsText);
     graph = RatingsOverlapGraph(rows);
     SetOperationText("");

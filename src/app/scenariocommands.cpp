@@ -40,7 +40,7 @@ std::string TTemplateMain::ScriptGetLine(int index) const {
 }
 
 bool TTemplateMain::ScriptLoadFile(const std::string& path, bool append) {
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText(Format("Загрузка файла \"%s\"...", {path}));
   bool ok = true;
   try {
@@ -60,7 +60,7 @@ bool TTemplateMain::ScriptLoadFile(const std::string& path, bool append) {
 }
 
 bool TTemplateMain::ScriptSaveFile(const std::string& path) {
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText(Format("Сохранение файла \"%s\"...", {path}));
   bool ok = true;
   try {
@@ -93,6 +93,7 @@ void TTemplateMain::ScriptReplaceAll(const TScenarioLines& lines) {
 void TTemplateMain::ScriptRefreshView() {
   std::erase_if(ScriptSelection, [&](int row) { return row < 0 || row >= static_cast<int>(ScriptLines.size()); });
   ScriptLinesStatus = Format("Строк: %d", {ScriptLines.size()});
+  ViewChanged(TView::ScriptLines);
 }
 
 std::array<std::string, 9> TTemplateMain::ScriptRowText(int row) const {
@@ -181,7 +182,7 @@ namespace {
 void DeleteLines(TTemplateMain& main, const std::vector<int>& rows) {
   if (rows.empty() || !main.Host().Ask(DeleteRecordsQuestion(rows.size()), "Предупреждение", false)) return;
   {
-    TTemplateMain::TBusy busy(main);
+    TTemplateMain::TOperation busy(main);
     main.SetOperationText("Удаление строк...");
     DeleteScenarioLines(main.ScriptLines, rows);
     main.ScriptSelection.clear();
@@ -228,7 +229,7 @@ void TTemplateMain::ScriptDownExecute() {
 }
 
 void TTemplateMain::RatingsToScriptExecute() {
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText("Генерация новых строк в сценарии...");
   bool added = false;
   for (int row : RatingsSelection) {
@@ -264,7 +265,7 @@ void TTemplateMain::LogFilesDelete(const std::string& mask) {
   size_t deleted = 0;
   std::string details;
   {
-    TBusy busy(*this);
+    TOperation busy(*this);
     SetOperationText("Поиск файлов журналов...");
     for (const std::string& name : names) {
       if (::unlink(DataPath(name).c_str()) == 0) {

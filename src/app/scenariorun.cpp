@@ -230,7 +230,7 @@ void TScenarioRunner::ApplyPart(const TFilterPart& part) {
   env.FullSetEnabled = main_.View.PrefetchsEnabled;
   env.ShowTotalLine = main_.View.ShowTotalLine;
   env.DataDir = main_.DataDir();
-  page_.ShowStatus = [this](const std::string& text) { main_.SetOperationText(text); };
+  page_.Progress = &main_.Progress();
   page_.Calculate(true, env);
   if (Stopped()) return;
   const TStatTable& table = page_.Table;
@@ -371,7 +371,7 @@ void TScenarioRunner::SystemPlay(bool wholeSystem) {
 // failure.
 template <typename Passes>
 void RunScenario(TTemplateMain& main, int cycle, Passes&& passes) {
-  TTemplateMain::TBusy busy(main);
+  TTemplateMain::TOperation busy(main);
   TTemplateMain::TScriptRunState& state = main.ScriptRunState;
   main.SetOperationText(RunningText);
   main.ScriptLogStart();

@@ -14,7 +14,7 @@ constexpr char PublishError[] = "Ошибка публикации online-сце
 
 // ScriptPut of the scenario being edited, with its status text and error; -1 after the message.
 int32_t PutScript(TTemplateMain& main, const tScriptData& data) {
-  TTemplateMain::TBusy busy(main);
+  TTemplateMain::TOperation busy(main);
   main.SetOperationText("Сохранение сценария в базе данных...");
   int32_t id = -1;
   try {
@@ -52,7 +52,7 @@ const tScriptInfo* TTemplateMain::SelectedScript() const {
 }
 
 void TTemplateMain::ScriptLibraryLoad() {
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText("Загрузка online-каталога сценариев...");
   const std::optional<int32_t> selectedId = SelectedScript() ? std::optional(SelectedScript()->Id) : std::nullopt;
   ScriptsRows.clear();
@@ -70,6 +70,7 @@ void TTemplateMain::ScriptLibraryLoad() {
   for (size_t i = 0; i < ScriptsRows.size(); ++i)
     if (selectedId && ScriptsRows[i].Id == *selectedId) ScriptsSelected = static_cast<int>(i);
   SetOperationText("");
+  ViewChanged(TView::ScriptCatalog);
 }
 
 void TTemplateMain::ScriptLibraryFilterChange(int index) {
@@ -90,7 +91,7 @@ bool TTemplateMain::ScriptLibraryDownloadUpdate() const {
 void TTemplateMain::ScriptLibraryDownloadExecute() {
   const tScriptInfo* row = SelectedScript();
   if (!row) return;
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText("Скачивание сценария из online-каталога...");
   Guarded("Ошибка загрузки online-сценария!", [&] {
     const std::string text = ScriptGetText(ScriptsService(), row->Id);
@@ -110,6 +111,7 @@ void TTemplateMain::ScriptLibraryUploadExecute() {
     if (id <= 0) return;
     ScriptsRows.push_back(PublishedScriptRow(id, data, ServiceIdentity(), ProgramFileName));
     ScriptsSelected = static_cast<int>(ScriptsRows.size()) - 1;
+    ViewChanged(TView::ScriptCatalog);
   });
 }
 
@@ -135,6 +137,7 @@ void TTemplateMain::ScriptLibraryReplaceExecute() {
     row.Public = data.Public;
     row.Title = data.Title;
     row.Description = data.Description;
+    ViewChanged(TView::ScriptCatalog);
   });
 }
 
@@ -149,7 +152,7 @@ void TTemplateMain::ScriptLibraryDeleteExecute() {
     const tScriptData data = RowData(ScriptsRows[index]);
     if (!host_.Ask(Format("Вы действительно хотите удалить сценарий \"%s\"?", {data.Title}), "Подтверждение", false))
       return;
-    TBusy busy(*this);
+    TOperation busy(*this);
     SetOperationText("Удаление сценария из базы данных...");
     int32_t result = -1;
     Guarded("Ошибка удаления online-сценария из базы данных!",
@@ -158,6 +161,7 @@ void TTemplateMain::ScriptLibraryDeleteExecute() {
     if (result != 0) return;
     ScriptsRows.erase(ScriptsRows.begin() + index);
     ScriptsSelected = -1;
+    ViewChanged(TView::ScriptCatalog);
   });
 }
 
@@ -174,7 +178,7 @@ void TTemplateMain::ScriptLibraryRatesExecute() {
   std::vector<TScriptRate> rates;
   bool received = false;
   {
-    TBusy busy(*this);
+    TOperation busy(*this);
     SetOperationText("Загрузка списка оценок...");
     Guarded("Ошибка просмотра оценок online-сценария!",
             [&] { received = ScriptGetRates(ScriptsService(), SelectedScript()->Id, rates); });
@@ -198,7 +202,7 @@ void TTemplateMain::ScriptLibraryRateExecute(int value) {
   if (value > 0 && !host_.InputText("Комментарий", "Вы можете оставить свой комментарий:", notes)) return;
   bool rated = false;
   {
-    TBusy busy(*this);
+    TOperation busy(*this);
     SetOperationText("Отправка оценки на сервер...");
     Guarded("Ошибка сохранения оценки online-сценария!", [&] {
       rated = ScriptSetRate(ScriptsService(), SelectedScript()->Id, value, notes, View.Language);

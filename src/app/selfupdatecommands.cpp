@@ -9,28 +9,25 @@ namespace {
 
 class TUpdateWindows : public TSelfUpdateHost {
  public:
-  explicit TUpdateWindows(UiHost& host) : host_(host) {}
-  void ProgressStart(const std::string& text, int steps) override {
-    step_ = 0;
-    host_.ProgressStart(text, steps);
-  }
-  void ProgressStep() override { host_.ProgressStep(++step_); }
-  void ProgressEnd() override { host_.ProgressEnd(); }
-  void ProcessEvents() override { host_.ProcessEvents(); }
+  TUpdateWindows(UiHost& host, TProgress& progress) : host_(host), progress_(progress) {}
+  void Error(const std::string& text) override { progress_.Error(text); }
+  void ProgressStart(const std::string& text, int steps) override { progress_.ProgressStart(text, steps); }
+  void ProgressStep(int step) override { progress_.ProgressStep(step); }
+  void ProgressEnd() override { progress_.ProgressEnd(); }
+  void ProcessEvents() override { progress_.ProcessEvents(); }
   bool AskInstall(const TUpdateOffer& offer) override { return host_.AskInstallUpdate(offer); }
-  void ShowError(const std::string& text) override { host_.ShowError(text); }
   void ShowInfo(const std::string& text) override { host_.ShowInfo(text); }
   void ShowWarning(const std::string& text, const std::string& caption) override { host_.ShowWarning(text, caption); }
 
  private:
   UiHost& host_;
-  int step_ = 0;
+  TProgress& progress_;
 };
 
 }  // namespace
 
 int TTemplateMain::SelfUpdateCheck(const std::string& source, bool silent) {
-  TBusy busy(*this);
+  TOperation busy(*this);
   TSelfUpdateEnvironment env;
   env.ProgramFolder = UpdateFolder;
   env.ProgramFile = ProgramFileName;
@@ -38,7 +35,7 @@ int TTemplateMain::SelfUpdateCheck(const std::string& source, bool silent) {
   env.LanguageId = View.Language;
   env.Http = Network.Http;
   env.ProcessTimeoutMs = UpdateProcessTimeoutMs;
-  TUpdateWindows windows(host_);
+  TUpdateWindows windows(host_, Progress());
   return kavrin::SelfUpdateCheck(source, silent, env, windows);
 }
 

@@ -29,7 +29,7 @@ template <typename ForEachComb>
 bool StakesForCombinations(TTemplateMain& main, ForEachComb&& forEachComb) {
   TStakeDialogFields fields{main.Archive.NextDrawNumber(main.DrawsOffset()), "", ManualStakeComment, 1};
   if (!main.Host().EditMultiStake(fields)) return false;
-  TTemplateMain::TBusy busy(main);
+  TTemplateMain::TOperation busy(main);
   main.SetOperationText("Создание ставок...");
   bool ok = true;
   forEachComb([&](const TComb& comb) {
@@ -57,7 +57,7 @@ void StakeThroughDialog(TTemplateMain& main, const TStakeData& stake) {
 // ---- the stakes file ----
 
 bool TTemplateMain::StakesLoad() {
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText("Загрузка файла ставок...");
   Stakes.SetPath(DataPath(StakesFileName));
   Guarded(ReadError, [&] {
@@ -85,7 +85,7 @@ bool TTemplateMain::StakesOpenAtStart() {
 }
 
 void TTemplateMain::StakesSave() {
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText("Сохранение файла ставок...");
   Guarded(WriteError, [&] { Stakes.Close(); });
   SetOperationText("");
@@ -121,7 +121,7 @@ bool TTemplateMain::StakesAppend(const TStakeData& stake, int draws) {
 }
 
 bool TTemplateMain::StakesCheck() {
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText("Проверка результатов ставок...");
   bool changed = false;
   Guarded("Ошибка проверки ставок!", [&] {
@@ -159,16 +159,13 @@ void TTemplateMain::StakesRefreshView(bool refresh, bool selectLast) {
   } catch (const std::exception&) {
     // The count stays 0: a file that cannot even be measured shows as empty.
   }
-  if (refresh || selectLast) StakesRowCount = std::max<int64_t>(records + 1, 2);
-  if (selectLast) StakesSelection = {StakesRowCount - 1, StakesRowCount - 1};
-  if (StakesSelection.Last >= StakesRowCount) StakesSelection = {};
+  if (selectLast && records > 0) StakesSelection = {records - 1};
+  std::erase_if(StakesSelection, [&](int64_t record) { return record < 0 || record >= records; });
   SetStatus(PanelStakes, Format("Ставок: %d", {static_cast<long long>(records)}));
+  ViewChanged(TView::Stakes);
 }
 
-void TTemplateMain::StakesResetView() {
-  StakesRowCount = 2;
-  StakesSelection = {};
-}
+void TTemplateMain::StakesResetView() { StakesSelection.clear(); }
 
 // ---- stake creation ----
 
@@ -185,7 +182,7 @@ TStakeData TTemplateMain::NewStake(TStakeKind kind, const TNumberSet& numbers, c
 }
 
 bool TTemplateMain::StakesAddOne(const TStakeData& stake, int draws) {
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText("Создание ставки...");
   bool ok = StakesAppend(stake, draws);
   if (ok) {
@@ -278,28 +275,36 @@ void TTemplateMain::StakeAddAllExecute() {
 }
 
 void TTemplateMain::StakeDelExecute() {
-  const TStakesRows rows = StakesSelection;
-  if (rows.First <= 0) return;
-  if (!host_.Ask(DeleteRecordsQuestion(rows.Last - rows.First + 1), "Предупреждение", false)) return;
-  TBusy busy(*this);
-  SetOperationText(DeletingText);
-  StakesDeleteRows(rows.First, rows.Last);
-  StakesSelection = {};
-  StakesCheckAndCommit();
+  std::vector<int64_t> records = StakesSelection;
+  std::sort(records.begin(), records.end());
+  records.erase(std::unique(records.begin(), records.end()), records.end());
+  if (records.empty()) return;
+  if (!host_.Ask(DeleteRecordsQuestion(static_cast<int64_t>(records.size())), "Предупреждение", false)) return;
+  {
+    TOperation operation(*this, DeletingText);
+    // Runs of adjacent records, the last run first, so that the earlier numbers stay valid.
+    for (size_t end = records.size(); end > 0;) {
+      size_t start = end - 1;
+      while (start > 0 && records[start - 1] + 1 == records[start]) --start;
+      if (!StakesDeleteRows(records[start] + 1, records[end - 1] + 1)) break;
+      end = start;
+    }
+    StakesSelection.clear();
+    StakesCheckAndCommit();
+  }
   StakesRefreshView(true, false);
-  SetOperationText("");
 }
 
 void TTemplateMain::StakeFilterExecute() {
   int mode = 0, threshold = 0;
   if (!host_.ChooseStakeCondition(mode, threshold)) return;
-  TBusy busy(*this);
-  SetOperationText(DeletingText);
-  StakesDeleteByCondition(mode, threshold);
-  StakesSelection = {};
-  StakesCheckAndCommit();
+  {
+    TOperation operation(*this, DeletingText);
+    StakesDeleteByCondition(mode, threshold);
+    StakesSelection.clear();
+    StakesCheckAndCommit();
+  }
   StakesRefreshView(true, false);
-  SetOperationText("");
 }
 
 void TTemplateMain::StakeClearExecute() {
@@ -307,7 +312,7 @@ void TTemplateMain::StakeClearExecute() {
   if (!Guarded(ReadError, [&] { records = Stakes.Count(); })) return;
   if (!host_.Ask(DeleteRecordsQuestion(records), "Предупреждение", false)) return;
   {
-    TBusy busy(*this);
+    TOperation busy(*this);
     SetOperationText(DeletingText);
     Guarded(DeleteError, [&] { Stakes.Truncate(); });
     StakesReopen();

@@ -19,15 +19,8 @@ void TTemplateMain::StatRebuildMethods(bool keepSelection) {
 }
 
 std::vector<int> TTemplateMain::FullSetEnsure(bool force, TStatGroupSet groups) {
-  TBusy busy(*this);
-  TFullSetHost fullSetHost;
-  fullSetHost.Status = [&](const std::string& text) { SetOperationText(text); };
-  fullSetHost.Error = [&](const std::string& text) { host_.ShowError(text); };
-  fullSetHost.ProgressStart = [&](const std::string& text, int steps) { host_.ProgressStart(text, steps); };
-  fullSetHost.ProgressStep = [&](int step) { host_.ProgressStep(step); };
-  fullSetHost.ProgressEnd = [&] { host_.ProgressEnd(); };
-  fullSetHost.ProcessEvents = [&] { host_.ProcessEvents(); };
-  const TFullSetContext context(Stats, dataDir_, View.PrefetchsEnabled, fullSetHost);
+  TOperation busy(*this);
+  const TFullSetContext context(Stats, dataDir_, View.PrefetchsEnabled, Progress());
   std::vector<int> built;
   Guarded("", [&] { built = EnsureFullSetFiles(context, force, groups); });
   return built;

@@ -11,7 +11,7 @@ void SystemPlay(TTemplateMain& main, bool wholeSystem) {
   const TCombList& list = main.Combs.CombsList;
   TByteArray numbers;
   {
-    TTemplateMain::TBusy busy(main);
+    TTemplateMain::TOperation busy(main);
     main.SetOperationText("Подождите пожалуйста...");
     numbers = DistinctNumberList(list.Storage(), list.Count());
     main.SetOperationText("");
@@ -22,7 +22,7 @@ void SystemPlay(TTemplateMain& main, bool wholeSystem) {
   TStakeDialogFields fields{main.Archive.NextDrawNumber(main.DrawsOffset()), "",
                             SystemStakeComment(static_cast<int>(numbers.size()), wholeSystem, path), 1};
   if (!main.Host().EditMultiStake(fields)) return;
-  TTemplateMain::TBusy busy(main);
+  TTemplateMain::TOperation busy(main);
   main.SetOperationText("Создание ставок...");
   main.StakesStartBatch();
   bool added = false, ok = true;

@@ -23,21 +23,21 @@ void TTemplateMain::TablesLoad() {
   const std::string path = DataPath(TablesFileName);
   Tables.clear();
   if (View.TabTables && FileExists(path)) {
-    TBusy busy(*this);
-    SetOperationText("Загрузка файла регулярных ставок...");
+    TOperation operation(*this, "Загрузка файла регулярных ставок...");
     Guarded("Ошибка чтения файла регулярных ставок!", [&] { ReadTablesFile(path, Tables); });
-    SetOperationText("");
   }
   TablesSelection = ValidRows(TablesSelection, Tables.size());
+  ViewChanged(TView::Tables);
 }
 
 void TTemplateMain::TablesSave() {
   if (!View.TabTables) return;
-  TBusy busy(*this);
-  SetOperationText("Сохранение файла регулярных ставок...");
-  Guarded("Ошибка записи в файл регулярных ставок!", [&] { WriteTablesFile(DataPath(TablesFileName), Tables); });
-  SetOperationText("");
+  {
+    TOperation operation(*this, "Сохранение файла регулярных ставок...");
+    Guarded("Ошибка записи в файл регулярных ставок!", [&] { WriteTablesFile(DataPath(TablesFileName), Tables); });
+  }
   TablesSelection = ValidRows(TablesSelection, Tables.size());
+  ViewChanged(TView::Tables);
 }
 
 void TTemplateMain::TabTablesExecute() {
@@ -48,6 +48,7 @@ void TTemplateMain::TabTablesExecute() {
   } else {
     Tables.clear();
     TablesSelection.clear();
+    ViewChanged(TView::Tables);
   }
 }
 
@@ -62,7 +63,7 @@ void TTemplateMain::TablesAddExecute() {
   TRegularDialogFields fields = RegularDialogPrefill(rule, k);
   if (!host_.EditRegular(fields, k, Tables)) return;
   {
-    TBusy busy(*this);
+    TOperation busy(*this);
     SetOperationText("Создание регулярных ставок...");
     for (const TTableStakeData& added : RegularsToAdd(RegularFromDialog(rule, fields, k), selected))
       Tables.push_back(added);
@@ -76,7 +77,7 @@ void TTemplateMain::TablesDelExecute() {
   if (rows.empty()) return;
   if (!host_.Ask(DeleteRecordsQuestion(static_cast<int64_t>(rows.size())), "Предупреждение", false)) return;
   {
-    TBusy busy(*this);
+    TOperation busy(*this);
     SetOperationText("Удаление регулярных ставок...");
     for (auto row = rows.rbegin(); row != rows.rend(); ++row) Tables.erase(Tables.begin() + *row);
     TablesSelection.clear();
@@ -108,7 +109,7 @@ void TTemplateMain::TablesStakeTestRun(int tests) {
   tests = std::min(tests, Archive.Count() - 1);
   const std::vector<int> rows = ValidRows(TablesSelection, Tables.size());
   if (tests <= 0 || rows.empty()) return;
-  TBusy busy(*this);
+  TOperation busy(*this);
   SetOperationText("Создание ставок по регулярным табличным ставкам...");
   const bool suspended = RefreshSuspended;
   RefreshSuspended = true;

@@ -1,5 +1,7 @@
 #include "app/templatemain.h"
 
+#include <optional>
+
 #include "core/errors.h"
 #include "core/fileio.h"
 #include "core/format.h"
@@ -8,8 +10,7 @@ namespace kavrin {
 
 TTemplateMain::TTemplateMain(UiHost& host, std::string dataDir)
     : Archive(JoinPath(dataDir, ArchiveFileName)), host_(host), dataDir_(std::move(dataDir)) {
-  StatPage.ShowStatus = [this](const std::string& text) { SetOperationText(text); };
-  StatPage.ShowError = [this](const std::string& text) { host_.ShowError(text); };
+  StatPage.Progress = &progress_;
 }
 
 std::string TTemplateMain::DataPath(const std::string& fileName) const { return JoinPath(dataDir_, fileName); }
@@ -21,6 +22,16 @@ void TTemplateMain::SetStatus(int panel, const std::string& text) {
   host_.SetStatus(panel, text);
   if (panel == PanelOperation) host_.ProcessEvents();
 }
+
+void TTemplateMain::TMainProgress::Status(const std::string& text) { main_.SetOperationText(text); }
+void TTemplateMain::TMainProgress::Error(const std::string& text) { main_.host_.ShowError(text); }
+void TTemplateMain::TMainProgress::ProgressStart(const std::string& text, int steps) {
+  main_.host_.ProgressStart(text, steps);
+}
+void TTemplateMain::TMainProgress::ProgressStep(int step) { main_.host_.ProgressStep(step); }
+void TTemplateMain::TMainProgress::ProgressEnd() { main_.host_.ProgressEnd(); }
+void TTemplateMain::TMainProgress::ProcessEvents() { main_.host_.ProcessEvents(); }
+bool TTemplateMain::TMainProgress::StopRequested() const { return main_.ScriptRunState.StopRequested; }
 
 // ---- settings ----
 
@@ -49,8 +60,7 @@ void TTemplateMain::StoreViewSetting(const std::string& key) {
 }
 
 void TTemplateMain::LoadConfig() {
-  TBusy busy(*this);
-  SetOperationText("Загрузка файла конфигурации...");
+  TOperation operation(*this, "Загрузка файла конфигурации...");
   Guarded("Ошибка чтения файла конфигурации!", [&] {
     TIniFile ini(DataPath(ConfigFileName));
     LoadGenerateConfig(ini, Generate);
@@ -60,7 +70,6 @@ void TTemplateMain::LoadConfig() {
     ProxyStored = true;
     LoadNetworkConfig(ini, Network);
   });
-  SetOperationText("");
 }
 
 namespace {
@@ -68,19 +77,16 @@ namespace {
 // Each group of keys is written by its own operation into the file as it stands now.
 template <typename Store>
 bool SaveConfigGroup(TTemplateMain& main, Store&& store, bool withStatus = true) {
-  TTemplateMain::TBusy busy(main);
-  if (withStatus) main.SetOperationText("Сохранение файла конфигурации...");
-  bool ok = true;
-  try {
+  std::optional<TTemplateMain::TOperation> operation;
+  if (withStatus)
+    operation.emplace(main, "Сохранение файла конфигурации...");
+  else
+    operation.emplace(main);
+  return main.Guarded("Ошибка записи в файл конфигурации!", [&] {
     TIniFile ini(main.DataPath(ConfigFileName));
     store(ini);
     ini.UpdateFile();
-  } catch (const std::exception& e) {
-    main.Host().ShowError(Format("Ошибка записи в файл конфигурации!\r\r%s", {e.what()}));
-    ok = false;
-  }
-  if (withStatus) main.SetOperationText("");
-  return ok;
+  });
 }
 
 }  // namespace
@@ -104,19 +110,18 @@ bool TTemplateMain::SaveProxyConfig(bool withStatus) {
 
 void TTemplateMain::LoadArchive() {
   if (FileExists(Archive.Path())) {
-    TBusy busy(*this);
-    SetOperationText("Загрузка файла тиражей...");
+    TOperation operation(*this, "Загрузка файла тиражей...");
     Guarded("Ошибка чтения файла тиражей!", [&] { Archive.Load(); });
-    SetOperationText("");
   }
   UpdateArchiveList(true);
 }
 
 bool TTemplateMain::SaveArchive() {
-  TBusy busy(*this);
-  SetOperationText("Сохранение файла тиражей...");
-  bool ok = Guarded("Ошибка записи в файл тиражей!", [&] { Archive.Save(); });
-  SetOperationText("");
+  bool ok;
+  {
+    TOperation operation(*this, "Сохранение файла тиражей...");
+    ok = Guarded("Ошибка записи в файл тиражей!", [&] { Archive.Save(); });
+  }
   UpdateArchiveList(true);
   return ok;
 }
@@ -126,6 +131,7 @@ void TTemplateMain::UpdateArchiveList(bool force) {
   SetStatus(PanelDraws, Format("Архив тиражей: %d", {Archive.Count()}));
   SetStatus(PanelNextDraw, Format("Следующий тираж: %d", {Archive.NextDrawNumber(Archive.Offset())}));
   SetStatus(PanelNextNumbers, Format("%s", {Archive.NextDrawText(Archive.Offset())}));
+  ViewChanged(TView::DrawsList);
 }
 
 void TTemplateMain::SetDrawsOffset(int offset) {
@@ -152,7 +158,7 @@ void TTemplateMain::InitStatistics() {
 }
 
 void TTemplateMain::StatCalculate(bool force) {
-  TBusy busy(*this);
+  TOperation busy(*this);
   TStatEnvironment env;
   env.Offset = Archive.Offset();
   env.Sorted = View.SortedDraws;
@@ -161,7 +167,10 @@ void TTemplateMain::StatCalculate(bool force) {
   env.DataDir = dataDir_;
   // Rows of an earlier table are no longer the rows shown.
   Guarded("", [&] {
-    if (StatPage.Calculate(force, env)) StatSelection.clear();
+    if (StatPage.Calculate(force, env)) {
+      StatSelection.clear();
+      ViewChanged(TView::Statistics);
+    }
   });
 }
 

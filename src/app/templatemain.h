@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/datadir.h"
@@ -18,6 +19,7 @@
 #include "core/format.h"
 #include "core/http.h"
 #include "core/netconfig.h"
+#include "core/progress.h"
 #include "core/proxylist.h"
 #include "core/viewsettings.h"
 #include "scenarios/runlog.h"
@@ -44,23 +46,55 @@ class TTemplateMain {
   const std::string& DataDir() const { return dataDir_; }
   std::string DataPath(const std::string& fileName) const;
 
-  // ---- busy counter and status bar ----
-  // Raised by every long operation; every command is disabled while it is above zero.
-  class TBusy {
+  // ---- busy counter, status bar, progress and the error guard ----
+  // A long operation for its lifetime: the busy counter raised (every command is disabled while
+  // it is above zero) and, when given, its text in the operation panel. On every exit,
+  // exceptions included, the text is cleared (or, for a step inside another operation, the
+  // outer operation's text put back) and the counter lowered.
+  class TOperation {
    public:
-    explicit TBusy(TTemplateMain& main) : main_(main) { ++main_.busy_; }
-    ~TBusy() { --main_.busy_; }
-    TBusy(const TBusy&) = delete;
-    TBusy& operator=(const TBusy&) = delete;
+    enum TEnd { ClearText, RestoreText };
+    explicit TOperation(TTemplateMain& main) : main_(main), showsText_(false) { ++main_.busy_; }
+    TOperation(TTemplateMain& main, const std::string& text, TEnd end = ClearText)
+        : main_(main), after_(end == RestoreText ? main.StatusText(PanelOperation) : std::string()) {
+      ++main_.busy_;
+      main_.SetOperationText(text);
+    }
+    ~TOperation() {
+      if (showsText_) main_.SetOperationText(after_);
+      --main_.busy_;
+    }
+    TOperation(const TOperation&) = delete;
+    TOperation& operator=(const TOperation&) = delete;
 
    private:
     TTemplateMain& main_;
+    std::string after_;
+    bool showsText_ = true;
   };
   bool Busy() const { return busy_ > 0; }
   // Shows the text in its panel; a changed operation text lets the window process its events.
   void SetStatus(int panel, const std::string& text);
   void SetOperationText(const std::string& text) { SetStatus(PanelOperation, text); }
   const std::string& StatusText(int panel) const { return status_.at(panel); }
+  // The one reporter of long operations: status to the operation panel, errors to the error
+  // box, the progress window and events to the host, the stop request of a scenario run.
+  TProgress& Progress() { return progress_; }
+  // Tells the window that a view's data changed.
+  void ViewChanged(TView view) { host_.ViewChanged(view); }
+
+  // Runs `work`; a failure is shown as the prefix followed by "\r\r" and its text, or as its
+  // text alone when the prefix is empty. False after a failure.
+  template <typename Work>
+  bool Guarded(std::string_view prefix, Work&& work) {
+    try {
+      work();
+      return true;
+    } catch (const std::exception& e) {
+      host_.ShowError(prefix.empty() ? std::string(e.what()) : std::string(prefix) + "\r\r" + e.what());
+      return false;
+    }
+  }
 
   // ---- settings: the view-settings file and the configuration file ----
   TViewSettings View;
@@ -152,6 +186,7 @@ class TTemplateMain {
   bool DrawsSortedChecked() const { return View.SortedDraws; }
   void DrawsSortedExecute();
   bool ViewColorDrawsUpdate() const { return !Busy(); }
+  bool ViewColorDrawsChecked() const { return View.ColorDraws; }
   void ViewColorDrawsExecute();
   bool DrawsImportUpdate() const { return !Busy(); }
   void DrawsImportExecute();
@@ -239,14 +274,8 @@ class TTemplateMain {
   // ---- stakes: the stakes file, stake creation and logs (stakescommands.cpp) ----
   // Open from start-up to shut-down with an exclusive lock: the single-instance guard.
   TStakesFile Stakes;
-  // The stakes grid: row 0 is the header, row r shows record r - 1; the selection is a block
-  // of rows First..Last (0: none).
-  int64_t StakesRowCount = 2;
-  struct TStakesRows {
-    int64_t First = 0;
-    int64_t Last = 0;
-  };
-  TStakesRows StakesSelection;
+  // Selected records of the stakes view (0 = the first record of the file), ascending.
+  std::vector<int64_t> StakesSelection;
 
   // Start-up: opens the stakes file and applies the version rule; false when it cannot be
   // opened, after the message.
@@ -296,7 +325,7 @@ class TTemplateMain {
   void StakeAddSelectedExecute();
   bool StakeAddAllUpdate() const { return !Busy() && !Combs.CombsList.Empty() && Stakes.IsOpen(); }
   void StakeAddAllExecute();
-  bool StakeDelUpdate() const { return !Busy() && StakesNotEmpty() && StakesSelection.First > 0; }
+  bool StakeDelUpdate() const { return !Busy() && StakesNotEmpty() && !StakesSelection.empty(); }
   void StakeDelExecute();
   bool StakeFilterUpdate() const { return !Busy() && StakesNotEmpty(); }
   void StakeFilterExecute();
@@ -590,24 +619,28 @@ class TTemplateMain {
   std::vector<std::string> SearchProxies();
   void ShowDownloadWait(const std::string& detail);
 
-  // Runs `work`; a failure is shown as the prefix followed by "\r\r" and its text, or as its
-  // text alone when the prefix is empty.
-  template <typename Work>
-  bool Guarded(const char* prefix, Work&& work) {
-    try {
-      work();
-      return true;
-    } catch (const std::exception& e) {
-      host_.ShowError(*prefix ? Format("%s\r\r%s", {prefix, e.what()}) : std::string(e.what()));
-      return false;
-    }
-  }
 
  private:
+  class TMainProgress : public TProgress {
+   public:
+    explicit TMainProgress(TTemplateMain& main) : main_(main) {}
+    void Status(const std::string& text) override;
+    void Error(const std::string& text) override;
+    void ProgressStart(const std::string& text, int steps) override;
+    void ProgressStep(int step) override;
+    void ProgressEnd() override;
+    void ProcessEvents() override;
+    bool StopRequested() const override;
+
+   private:
+    TTemplateMain& main_;
+  };
+
   UiHost& host_;
   std::string dataDir_;
   int busy_ = 0;
   std::array<std::string, StatusPanelCount> status_;
+  TMainProgress progress_{*this};
 };
 
 }  // namespace kavrin

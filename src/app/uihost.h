@@ -24,6 +24,26 @@ inline constexpr int StatusPanelCount = 7;
 enum StatusPanel { PanelDraws = 0, PanelNextDraw = 1, PanelNextNumbers = 2, PanelCombs = 3, PanelStakes = 4,
                    PanelRating = 5, PanelOperation = 6 };
 
+// The views whose data the application object changes. A window resets exactly the view named
+// in UiHost::ViewChanged; the data itself is read from the application object.
+enum class TView {
+  DrawsList,      // the archive list
+  CombsList,      // the combination list
+  Filters,        // the applied-filters list under the combination list
+  Statistics,     // the statistics table and its chart
+  Stakes,         // the stakes grid
+  Ratings,        // the rating list
+  Tables,         // the regular stakes list
+  Systems,        // the systems list
+  ScriptLines,    // the scenario list and its status bar
+  ScriptCatalog,  // the online scenario catalog panel
+  DrawsGraph,     // the draw views
+  Card,
+  Layout,
+  LayoutCompare,
+  Week,
+};
+
 class UiHost {
  public:
   virtual ~UiHost() = default;
@@ -46,6 +66,9 @@ class UiHost {
   virtual bool EditDraw(const std::string& caption, TDrawDialogFields& fields) = 0;
 
   virtual void SetStatus(int panel, const std::string& text) = 0;
+  // The data shown by `view` changed (rows added, removed or rewritten); a host without that
+  // view ignores it.
+  virtual void ViewChanged(TView view) {}
   virtual void ProgressStart(const std::string& text, int steps) = 0;
   virtual void ProgressStep(int step) = 0;
   virtual void ProgressEnd() = 0;

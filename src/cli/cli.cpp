@@ -287,10 +287,13 @@ void FullSetBuild(Context& c) {
   }
   TTemplateMain& main = c.main;
   // The console shows the status texts; a progress count adds nothing to them.
-  TFullSetHost host;
-  host.Status = [&](const std::string& text) { main.SetOperationText(text); };
-  host.Error = [&](const std::string& text) { main.Host().ShowError(text); };
-  const TFullSetContext context(main.Stats, main.DataDir(), main.View.PrefetchsEnabled, host);
+  struct TTextsOnly : TProgress {
+    explicit TTextsOnly(TProgress& main) : main(main) {}
+    void Status(const std::string& text) override { main.Status(text); }
+    void Error(const std::string& text) override { main.Error(text); }
+    TProgress& main;
+  } texts(main.Progress());
+  const TFullSetContext context(main.Stats, main.DataDir(), main.View.PrefetchsEnabled, texts);
   for (int entry : EnsureFullSetFiles(context, true, force ? AllStatGroups : 0, entries))
     c.out << FullSetFilePath(main.DataDir(), main.Stats.Items(entry).Code()) << "\n";
 }

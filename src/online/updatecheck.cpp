@@ -19,13 +19,13 @@ namespace {
 namespace fs = std::filesystem;
 
 // The progress window for one stretch of work, closed however the stretch ends.
-class TProgress {
+class TProgressWindow {
  public:
-  TProgress(TSelfUpdateHost& host, const std::string& text, int steps) : host_(host) {
+  TProgressWindow(TSelfUpdateHost& host, const std::string& text, int steps) : host_(host) {
     host_.ProgressStart(text, steps);
   }
-  ~TProgress() { Close(); }
-  void Step() { host_.ProgressStep(); }
+  ~TProgressWindow() { Close(); }
+  void Step() { host_.ProgressStep(++step_); }
   void Close() {
     if (open_) host_.ProgressEnd();
     open_ = false;
@@ -33,6 +33,7 @@ class TProgress {
 
  private:
   TSelfUpdateHost& host_;
+  int step_ = 0;
   bool open_ = true;
 };
 
@@ -83,7 +84,7 @@ struct TFoundUpdate {
 // Steps 1 to 6: nullopt when there is no update.
 std::optional<TFoundUpdate> FindUpdate(const std::string& source, const TSelfUpdateEnvironment& env,
                                        TSelfUpdateHost& host) {
-  TProgress progress(host, "Поиск доступных обновлений...", 5);
+  TProgressWindow progress(host, "Поиск доступных обновлений...", 5);
   // Files the last installation could not replace in place are left under such names.
   for (const std::string& name : FindFiles(env.ProgramFolder, "*.~*")) RemoveQuietly(JoinPath(env.ProgramFolder, name));
   progress.Step();
@@ -178,7 +179,7 @@ void DownloadPackage(const TUpdateDescription& d, const std::string& package, co
 TSelfUpdateResult Install(const TUpdateDescription& d, const TSelfUpdateEnvironment& env, TSelfUpdateHost& host) {
   const std::string work = JoinPath(env.ProgramFolder, UpdateWorkFolderName);
   try {
-    TProgress progress(host, Format("Загрузка и установка обновления \"%s\"...", {d.VerId}), 14);
+    TProgressWindow progress(host, Format("Загрузка и установка обновления \"%s\"...", {d.VerId}), 14);
     progress.Step();
     RemoveTreeQuietly(work);
     std::error_code error;
@@ -214,7 +215,7 @@ TSelfUpdateResult Install(const TUpdateDescription& d, const TSelfUpdateEnvironm
     progress.Close();
   } catch (const std::exception& e) {
     RemoveTreeQuietly(work);
-    host.ShowError(Format("Ошибка установки обновления!\r\r%s", {e.what()}));
+    host.Error(Format("Ошибка установки обновления!\r\r%s", {e.what()}));
     return UpdateError;
   }
   host.ShowWarning(Format("Установка обновления \"%s\" успешно выполнена.\r\rДля завершения установки необходимо "
@@ -236,7 +237,7 @@ TSelfUpdateResult SelfUpdateCheck(const std::string& source, bool silent, const 
       found = FindUpdate(source, env, host);
       searched = true;
     } catch (const std::exception& e) {
-      if (!silent) host.ShowError(Format("Ошибка поиска обновлений!\r\r%s", {e.what()}));
+      if (!silent) host.Error(Format("Ошибка поиска обновлений!\r\r%s", {e.what()}));
     }
     if (searched && !found) {
       if (!silent) host.ShowInfo("Обновлений не найдено!");
@@ -247,7 +248,7 @@ TSelfUpdateResult SelfUpdateCheck(const std::string& source, bool silent, const 
                    : UpdateNothingInstalled;
     }
   } catch (const std::exception& e) {
-    host.ShowError(Format("Ошибка системы самообновления программы!\r\r%s", {e.what()}));
+    host.Error(Format("Ошибка системы самообновления программы!\r\r%s", {e.what()}));
     result = UpdateError;
   }
   RemoveQuietly(JoinPath(env.ProgramFolder, UpdateInfoFileName));

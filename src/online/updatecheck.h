@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/http.h"
+#include "core/progress.h"
 #include "online/selfupdate.h"
 
 namespace kavrin {
@@ -15,17 +16,12 @@ struct TUpdateOffer {
   std::string DescriptionText;  // the version's description text
 };
 
-class TSelfUpdateHost {
+// The progress window, events and error box come through TProgress; the update adds its question
+// and two more kinds of box.
+class TSelfUpdateHost : public TProgress {
  public:
-  virtual ~TSelfUpdateHost() = default;
-  // The progress window: opened with a text and a number of steps, advanced one step at a time.
-  virtual void ProgressStart(const std::string& text, int steps) = 0;
-  virtual void ProgressStep() = 0;
-  virtual void ProgressEnd() = 0;
-  virtual void ProcessEvents() = 0;
   // The update question window; true for "Установить".
   virtual bool AskInstall(const TUpdateOffer& offer) = 0;
-  virtual void ShowError(const std::string& text) = 0;
   virtual void ShowInfo(const std::string& text) = 0;
   virtual void ShowWarning(const std::string& text, const std::string& caption) = 0;
 };

@@ -32,27 +32,22 @@ std::string EntryPath(const TFullSetContext& context, int entry) {
   return FullSetFilePath(context.DataDir, context.Stats.Items(entry).Code());
 }
 
-void Show(const std::function<void(const std::string&)>& to, const std::string& text) {
-  if (to) to(text);
-}
-
 // A file that could not be rebuilt is removed: its old contents may belong to settings that no
 // longer hold, and a missing file is built again when next needed.
-void DropFullSetFile(const TFullSetHost& host, const std::string& path, const std::string& reason) {
+void DropFullSetFile(TProgress& progress, const std::string& path, const std::string& reason) {
   std::error_code ignored;
   std::filesystem::remove(path, ignored);
-  Show(host.Error,
-       Format("Ошибка создания файла данных для полного набора вариантов!\r\rИмя файла: %s\r\r%s", {path, reason}));
+  progress.Error(Format("Ошибка создания файла данных для полного набора вариантов!\r\rИмя файла: %s\r\r%s", {path, reason}));
 }
 
 // Writes the bytes in place of the old file.
-bool WriteFullSetFile(const TFullSetHost& host, const std::string& path, const std::string& bytes) {
+bool WriteFullSetFile(TProgress& progress, const std::string& path, const std::string& bytes) {
   try {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     WriteFileAtomic(path, bytes);
     return true;
   } catch (const std::exception& e) {
-    DropFullSetFile(host, path, e.what());
+    DropFullSetFile(progress, path, e.what());
     return false;
   }
 }
@@ -146,8 +141,7 @@ std::optional<TFullSetData> OpenFullSetFile(const TFullSetContext& context, int 
   try {
     if (std::optional<TFullSetData> data = ReadFullSetFile(path)) return data;
   } catch (const std::exception& e) {
-    Show(context.Host.Error,
-         Format("Ошибка открытия файла данных для полного набора вариантов!\r\rИмя файла: %s\r\r%s", {path, e.what()}));
+    context.Progress.Error(Format("Ошибка открытия файла данных для полного набора вариантов!\r\rИмя файла: %s\r\r%s", {path, e.what()}));
     return std::nullopt;
   }
   return BuildFullSetFile(context, entry);
@@ -155,15 +149,15 @@ std::optional<TFullSetData> OpenFullSetFile(const TFullSetContext& context, int 
 
 std::optional<TFullSetData> BuildFullSetFile(const TFullSetContext& context, int entry) {
   const std::string path = EntryPath(context, entry);
-  Show(context.Host.Status, Format("Создание файла предварительной выборки %s...", {FileNameOf(path)}));
+  context.Progress.Status(Format("Создание файла предварительной выборки %s...", {FileNameOf(path)}));
   std::optional<TFullSetData> data;
   try {
     data = ComputeFullSet(*context.Stats.CreateStat(entry));
   } catch (const std::exception& e) {
-    DropFullSetFile(context.Host, path, e.what());
+    DropFullSetFile(context.Progress, path, e.what());
   }
-  if (data && !WriteFullSetFile(context.Host, path, EncodeFullSet(*data))) data.reset();
-  Show(context.Host.Status, "");
+  if (data && !WriteFullSetFile(context.Progress, path, EncodeFullSet(*data))) data.reset();
+  context.Progress.Status("");
   return data;
 }
 
@@ -236,11 +230,11 @@ std::vector<int> EnsureFullSetFiles(const TFullSetContext& context, bool force, 
                                     std::span<const int> entries) {
   std::vector<int> written;
   if (!force && !context.Enabled) return written;
-  const TFullSetHost& host = context.Host;
+  TProgress& progress = context.Progress;
   const std::string title = "Создание файлов для полного набора комбинаций...";
-  Show(host.Status, title);
+  progress.Status(title);
   TStatList& stats = context.Stats;
-  if (host.ProgressStart) host.ProgressStart(title, stats.Count());
+  progress.ProgressStart(title, stats.Count());
 
   // The method objects are made here, one per file, so that the workers only compute.
   std::vector<TFullSetJob> jobs;
@@ -262,19 +256,19 @@ std::vector<int> EnsureFullSetFiles(const TFullSetContext& context, bool force, 
     for (int i = 0; i < stats.Count(); ++i) {
       if (jobOf[i] != SIZE_MAX) {
         TFullSetJob& job = jobs[jobOf[i]];
-        Show(host.Status, Format("Создание файла предварительной выборки %s...", {FileNameOf(job.Path)}));
-        workers.Wait(jobOf[i], host.ProcessEvents);
+        progress.Status(Format("Создание файла предварительной выборки %s...", {FileNameOf(job.Path)}));
+        workers.Wait(jobOf[i], [&] { progress.ProcessEvents(); });
         if (job.Failed)
-          DropFullSetFile(host, job.Path, job.Error);
-        else if (WriteFullSetFile(host, job.Path, job.Bytes))
+          DropFullSetFile(progress, job.Path, job.Error);
+        else if (WriteFullSetFile(progress, job.Path, job.Bytes))
           written.push_back(i);
         job.Bytes = {};
       }
-      if (host.ProgressStep) host.ProgressStep(i + 1);
+      progress.ProgressStep(i + 1);
     }
   }
-  if (host.ProgressEnd) host.ProgressEnd();
-  Show(host.Status, "");
+  progress.ProgressEnd();
+  progress.Status("");
   return written;
 }
 

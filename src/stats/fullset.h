@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/progress.h"
 #include "stats/statlist.h"
 #include "stats/statrec.h"
 
@@ -53,23 +54,14 @@ using TStatGroupSet = uint32_t;
 inline constexpr TStatGroupSet AllStatGroups = (1u << StatGroupCount) - 1;  // start-up with "fullrecreate"
 inline constexpr TStatGroupSet ShreddingStatGroups = 1u << 12;              // after the shredding formula dialog
 
-// How the file operations reach the user; any of them may be left empty.
-struct TFullSetHost {
-  std::function<void(const std::string&)> Status;  // the operation text; "" clears it
-  std::function<void(const std::string&)> Error;   // an error box
-  std::function<void(const std::string&, int)> ProgressStart;
-  std::function<void(int)> ProgressStep;
-  std::function<void()> ProgressEnd;
-  std::function<void()> ProcessEvents;  // called while a build goes on
-};
-
+// The file operations report their texts, errors and steps to `Progress`, which outlives them.
 struct TFullSetContext {
-  TFullSetContext(TStatList& stats, std::string dataDir, bool enabled, TFullSetHost host = {})
-      : Stats(stats), DataDir(std::move(dataDir)), Enabled(enabled), Host(std::move(host)) {}
+  TFullSetContext(TStatList& stats, std::string dataDir, bool enabled, TProgress& progress = NoProgress())
+      : Stats(stats), DataDir(std::move(dataDir)), Enabled(enabled), Progress(progress) {}
   TStatList& Stats;
   std::string DataDir;
   bool Enabled;  // the comparison option of the statistics page
-  TFullSetHost Host;
+  TProgress& Progress;
 };
 
 // The comparison data of registry entry `entry`: nullopt when the option is off or the method

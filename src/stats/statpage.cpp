@@ -23,16 +23,19 @@ bool TStatPage::Calculate(bool force, const TStatEnvironment& env) {
   std::unique_ptr<TCustomStat> stat = registry_.CreateSelected(Kinds);
   Window = StatWindow(static_cast<int>(draws.size()), env.Offset, WindowLength);
   // A missing comparison file is built, with its own status text, before the table is filled.
-  bool building = false;
-  TFullSetHost host;
-  host.Status = [&](const std::string& text) {
-    building = true;
-    Status(text);
-  };
-  host.Error = ShowError;
+  struct TBuildProgress : TProgress {
+    explicit TBuildProgress(TProgress& page) : page(page) {}
+    void Status(const std::string& text) override {
+      building = true;
+      page.Status(text);
+    }
+    void Error(const std::string& text) override { page.Error(text); }
+    TProgress& page;
+    bool building = false;
+  } build(*Progress);
   const std::optional<TFullSetData> fullSet =
-      OpenFullSetFile(TFullSetContext(registry_, env.DataDir, env.FullSetEnabled, host), stamp.Kind);
-  if (building) Status("Анализ тиражей и расчет статистики...");
+      OpenFullSetFile(TFullSetContext(registry_, env.DataDir, env.FullSetEnabled, build), stamp.Kind);
+  if (build.building) Status("Анализ тиражей и расчет статистики...");
   const TStatResult result =
       CalculateStatistics(*stat, Window, env.Sorted, fullSet ? &*fullSet : nullptr, registry_.Config.Weights);
   FullSetUsed = result.FullSetUsed;

@@ -1,10 +1,10 @@
 #pragma once
 // The statistics page without widgets: the kind list, the window length, the table and chart of
 // the last calculation, and Calculate with its staleness rule.
-#include <functional>
 #include <optional>
 #include <string>
 
+#include "core/progress.h"
 #include "stats/statlist.h"
 #include "stats/stattable.h"
 
@@ -30,10 +30,9 @@ class TStatPage {
   TStatWindow Window;  // of the last calculation
   bool FullSetUsed = false;
 
-  // The operation text of a running calculation ("" when it ends) and messages it shows while it
-  // goes on (a comparison file that cannot be read).
-  std::function<void(const std::string&)> ShowStatus;
-  std::function<void(const std::string&)> ShowError;
+  // Takes the operation text of a running calculation ("" when it ends) and the messages it
+  // shows while it goes on (a comparison file that cannot be read). Owned by the page's owner.
+  TProgress* Progress = &NoProgress();
 
   // Runs the calculation of the selected kind. Without `force` nothing is done while the archive
   // size, offset, window length and selected kind are those of the previous call; returns
@@ -49,9 +48,7 @@ class TStatPage {
     int Kind;
     friend bool operator==(const TStamp&, const TStamp&) = default;
   };
-  void Status(const std::string& text) const {
-    if (ShowStatus) ShowStatus(text);
-  }
+  void Status(const std::string& text) const { Progress->Status(text); }
   TStatList& registry_;
   std::optional<TStamp> stamp_;
 };

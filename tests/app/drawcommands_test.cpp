@@ -297,7 +297,7 @@ TEST_F(DrawCommands, CommandsWaitWhileBusy) {
   Seed(ThreeDraws());
   main.DrawsSelection = {0};
   {
-    TTemplateMain::TBusy busy(main);
+    TTemplateMain::TOperation busy(main);
     EXPECT_FALSE(main.DrawsAddUpdate());
     EXPECT_FALSE(main.DrawsEditUpdate());
     EXPECT_FALSE(main.DrawsDelUpdate());

@@ -68,8 +68,7 @@ class StakesCommands : public testing::Test {
   TTemplateMain main{host, dir.Path()};
 };
 
-TEST_F(StakesCommands, AnEmptyFileShowsTheHeaderAndOneEmptyRow) {
-  EXPECT_EQ(main.StakesRowCount, 2);
+TEST_F(StakesCommands, AnEmptyFileShowsNoStakes) {
   EXPECT_EQ(main.StatusText(PanelStakes), "Ставок: 0");
   EXPECT_FALSE(main.StakesCheck());
   EXPECT_TRUE(host.messages.empty());
@@ -137,7 +136,7 @@ TEST_F(StakesCommands, AStakeIsCheckedOnceItsDrawArrivesAndFeedsRatingAndLog) {
   EXPECT_EQ(six.Selection, 0);
   ASSERT_TRUE(main.StakesAddOne(six, 1));
   EXPECT_FALSE(Records()[0].Checked);
-  EXPECT_EQ(main.StakesSelection.First, 1);
+  EXPECT_EQ(main.StakesSelection, std::vector<int64_t>{0});
   EXPECT_EQ(main.StatusText(PanelStakes), "Ставок: 1");
   EXPECT_TRUE(main.Ratings.empty());
 
@@ -192,7 +191,7 @@ TEST_F(StakesCommands, StakesForSelectedCombinationsFollowSeparatorsPerDraw) {
   EXPECT_EQ(records[12].Comment, "Мультиставка");
   EXPECT_EQ(records[12].Selection, 4);
   EXPECT_TRUE(main.CombsSelection.Empty());
-  EXPECT_EQ(main.StakesSelection.First, 13);
+  EXPECT_EQ(main.StakesSelection, std::vector<int64_t>{12});
   EXPECT_EQ(main.StatusText(PanelOperation), "");
   EXPECT_FALSE(main.Busy());
 }
@@ -246,24 +245,33 @@ TEST_F(StakesCommands, DeletingRowsAsksFirstAndRatingSurvivesUntilRebuilt) {
   }
   main.StakesCheckAndCommit();
   ASSERT_EQ(main.Ratings[0].Stakes, 3);
-  main.StakesSelection = {2, 3};
+  main.StakesSelection = {1, 2};
   host.answers = {false};
   main.StakeDelExecute();
   EXPECT_EQ(RecordDraws(), (std::vector<int>{1, 2, 3, 4}));
   EXPECT_EQ(host.messages.back(), (test::Message{"question",
                                                  "Удалить все выделенные записи (всего будет удалено 2 записи(ей))?",
                                                  "Предупреждение"}));
-  main.StakesSelection = {2, 3};
+  main.StakesSelection = {1, 2};
   host.answers = {true};
   main.StakeDelExecute();
   EXPECT_EQ(RecordDraws(), (std::vector<int>{1, 4}));
   EXPECT_EQ(main.StatusText(PanelStakes), "Ставок: 2");
   EXPECT_EQ(main.Ratings[0].Stakes, 3);
 
+  TStakeData fifth = Manual({1, 2, 3, 4, 5});
+  fifth.DrawNumber = 5;
+  main.StakesAppend(fifth, 1);
+  main.StakesSelection = {2, 0};  // rows apart, in any order
+  host.answers = {true};
+  main.StakeDelExecute();
+  EXPECT_EQ(RecordDraws(), (std::vector<int>{4}));
+  EXPECT_TRUE(main.StakesSelection.empty());
+
   host.answers = {true, false};  // delete all: yes; rebuild: no
   main.StakeClearExecute();
   EXPECT_EQ(main.Stakes.Count(), 0);
-  EXPECT_EQ(host.messages[host.messages.size() - 2].text, "Удалить все выделенные записи (всего будет удалено 2 записи(ей))?");
+  EXPECT_EQ(host.messages[host.messages.size() - 2].text, "Удалить выделенную запись?");
   EXPECT_EQ(host.messages.back().text,
             "Пересчитать рейтинг только по текущим ставкам?\r\rНакопленные ранее данные по удаленным ставкам будут "
             "потеряны.");

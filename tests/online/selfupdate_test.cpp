@@ -116,14 +116,12 @@ class UpdateHost : public TSelfUpdateHost {
     ++openProgress;
     progress.push_back(Format("%s/%d", {text, steps}));
   }
-  void ProgressStep() override {}
   void ProgressEnd() override { --openProgress; }
-  void ProcessEvents() override {}
   bool AskInstall(const TUpdateOffer& offer) override {
     offers.push_back(offer);
     return install;
   }
-  void ShowError(const std::string& text) override { messages.push_back({"error", text, "Ошибка"}); }
+  void Error(const std::string& text) override { messages.push_back({"error", text, "Ошибка"}); }
   void ShowInfo(const std::string& text) override { messages.push_back({"info", text, "Информация"}); }
   void ShowWarning(const std::string& text, const std::string& caption) override {
     messages.push_back({"warning", text, caption});

@@ -11,6 +11,7 @@
 #include "stats/fullset.h"
 #include "stats/methods/shredding.h"
 #include "stats/stats_fixture.h"
+#include "support/recording_progress.h"
 #include "support/temp_dir.h"
 
 namespace kavrin {
@@ -101,13 +102,7 @@ class FullSetFiles : public ::testing::Test {
  protected:
   std::string Path(const std::string& code) const { return FullSetFilePath(dir.Path(), code); }
   TFullSetContext Context(bool enabled) {
-    TFullSetHost host;
-    host.Status = [this](const std::string& text) { statuses.push_back(text); };
-    host.Error = [this](const std::string& text) { errors.push_back(text); };
-    host.ProgressStart = [this](const std::string&, int steps) { progress.push_back(-steps); };
-    host.ProgressStep = [this](int step) { progress.push_back(step); };
-    host.ProgressEnd = [this] { progress.push_back(0); };
-    return TFullSetContext(f.list, dir.Path(), enabled, host);
+    return TFullSetContext(f.list, dir.Path(), enabled, reports);
   }
   int Entry(const std::string& code) const { return f.list.FindCode(code); }
   void Plant(const std::string& code, const std::string& bytes) {
@@ -117,8 +112,10 @@ class FullSetFiles : public ::testing::Test {
 
   test::TempDir dir;
   StatsFixture f;
-  std::vector<std::string> statuses, errors;
-  std::vector<int> progress;
+  test::RecordingProgress reports;
+  std::vector<std::string>& statuses = reports.statuses;
+  std::vector<std::string>& errors = reports.errors;
+  std::vector<int>& progress = reports.steps;
 };
 
 TEST_F(FullSetFiles, OpenBuildsAMissingOrEmptyFileOnlyWithTheOptionOn) {

@@ -9,6 +9,7 @@
 #include "core/binio.h"
 #include "core/format.h"
 #include "stats/statpage.h"
+#include "support/recording_progress.h"
 #include "stats/stats_fixture.h"
 #include "support/temp_dir.h"
 
@@ -53,7 +54,6 @@ class StatPageTest : public ::testing::Test {
   StatsFixture f;
   TStatPage page{f.list};
   TStatEnvironment env;
-  std::vector<std::string> errors;
 };
 
 TEST(StatWindowTest, ClampsToTheArchive) {
@@ -268,7 +268,9 @@ TEST_F(StatPageTest, UnreadableFullSetFileIsReportedAndSkipped) {
   test::WriteBytes(path, "12345");
   env.DataDir = dir.Path();
   env.FullSetEnabled = true;
-  page.ShowError = [&](const std::string& text) { errors.push_back(text); };
+  test::RecordingProgress reports;
+  page.Progress = &reports;
+  std::vector<std::string>& errors = reports.errors;
   Select("NUMS");
   Calculate();
   ASSERT_EQ(errors.size(), 1u);
@@ -344,8 +346,9 @@ TEST_F(StatPageTest, ChartWithoutComparisonFollowsKeys) {
 }
 
 TEST_F(StatPageTest, CalculatesAgainOnlyWhenSomethingChanged) {
-  std::vector<std::string> statuses;
-  page.ShowStatus = [&](const std::string& text) { statuses.push_back(text); };
+  test::RecordingProgress reports;
+  page.Progress = &reports;
+  std::vector<std::string>& statuses = reports.statuses;
   Select("NUMS");
   EXPECT_TRUE(Calculate(false));
   EXPECT_EQ(statuses, (std::vector<std::string>{"Анализ тиражей и расчет статистики...", ""}));

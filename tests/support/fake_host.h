@@ -50,6 +50,7 @@ class FakeHost : public UiHost {
   std::vector<std::string> openedUrls;
   std::vector<std::string> shownTabs;
   int processEventsCalls = 0;
+  std::vector<TView> changedViews;
 
   std::vector<std::string> Errors() const;
 
@@ -65,6 +66,7 @@ class FakeHost : public UiHost {
   bool ChooseSaveFile(const std::string&, const std::string&, std::string& path) override { return NextFile(path); }
   bool EditDraw(const std::string& caption, TDrawDialogFields& fields) override;
   void SetStatus(int panel, const std::string& text) override;
+  void ViewChanged(TView view) override { changedViews.push_back(view); }
   void ProgressStart(const std::string&, int) override {}
   void ProgressStep(int) override {}
   void ProgressEnd() override {}
