@@ -84,6 +84,7 @@ void AddDrawsCommands(TTableBuilder& t) {
   t.Add(Draws, "DrawsAdd", "Добавить", &M::DrawsAddUpdate, &M::DrawsAddExecute).Context(DrawsListMenu);
   t.Add(Draws, "DrawsEdit", "Изменить", &M::DrawsEditUpdate, &M::DrawsEditExecute).Context(DrawsListMenu);
   t.Add(Draws, "DrawsDel", "Удалить", &M::DrawsDelUpdate, &M::DrawsDelExecute).Context(DrawsListMenu);
+  t.Add(Draws, "DrawsInfo", "Сведения о тираже", &M::DrawsInfoUpdate, &M::DrawsInfoExecute).Context(DrawsListMenu);
   t.Switch(Draws, "DrawsSorted", "Упорядочить MIN->MAX", &M::DrawsSortedUpdate, &M::DrawsSortedChecked,
            &M::DrawsSortedExecute);
   t.Switch(Draws, "ViewColorDraws", "Выделять каналы в списке тиражей", &M::ViewColorDrawsUpdate,

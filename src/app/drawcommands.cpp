@@ -104,6 +104,7 @@ void TTemplateMain::DrawsSortedExecute() {
 void TTemplateMain::ViewColorDrawsExecute() {
   View.ColorDraws = !View.ColorDraws;
   StoreViewSetting("ColorDraws");
+  ViewChanged(TView::DrawsList);
 }
 
 void TTemplateMain::DrawsImportExecute() {

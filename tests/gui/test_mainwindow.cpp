@@ -145,7 +145,7 @@ void MainWindowTest::actionsAreDisabledWhileBusyButStop() {
   TFormMain& main = window->Main();
   {
     // What a scenario run looks like to the window whenever it processes its events.
-    TTemplateMain::TBusy busy(main);
+    TTemplateMain::TOperation busy(main);
     main.ScriptRunState.Running = true;
     window->Host().ProcessEvents();
     for (const auto& [name, action] : actions.All())

@@ -28,10 +28,7 @@ ArchiveTab::ArchiveTab(TTemplateMain& main, QWidget* parent)
   offset_->setObjectName(QStringLiteral("edDrawsOffset"));
   offset_->setToolTip(QStringLiteral("Смещение относительно последнего загруженного номера тиража"));
   offset_->setRange(0, main.Archive.MaxOffset());
-  connect(offset_, &QSpinBox::valueChanged, this, [this](int value) {
-    main_.SetDrawsOffset(value);
-    Refresh();
-  });
+  connect(offset_, &QSpinBox::valueChanged, this, [this](int value) { main_.SetDrawsOffset(value); });
   auto* offsetRow = new QHBoxLayout;
   offsetRow->addWidget(offsetLabel);
   offsetRow->addWidget(offset_, 1);

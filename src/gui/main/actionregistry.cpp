@@ -2,31 +2,39 @@
 
 #include <QAction>
 #include <QKeySequence>
+#include <QWidget>
 
 #include "gui/common/qttext.h"
 
 namespace kavrin::gui {
 
-ActionRegistry::ActionRegistry(QObject* parent, std::function<void(const QString&)> showHint,
-                               std::function<void()> after)
-    : parent_(parent), showHint_(std::move(showHint)), after_(std::move(after)) {}
+ActionRegistry::ActionRegistry(QWidget* owner, std::function<void(const QString&)> showHint, std::function<void()> after)
+    : owner_(owner), showHint_(std::move(showHint)), after_(std::move(after)) {}
 
 ActionRegistry::~ActionRegistry() = default;
 
-QAction* ActionRegistry::Add(const CommandSpec& command) {
-  auto* action = new QAction(ToQ(command.Caption), parent_);
+QAction* ActionRegistry::Add(const TCommand& command, QWidget* scopeWidget) {
+  auto* action = new QAction(ToQ(command.Caption), owner_);
   action->setObjectName(ToQ(command.Name));
   action->setToolTip(ToQ(command.Hint));
-  if (!command.Shortcut.empty()) action->setShortcut(QKeySequence(ToQ(command.Shortcut)));
   action->setCheckable(static_cast<bool>(command.Checked));
-  QObject::connect(action, &QAction::hovered, parent_, [this, hint = ToQ(command.Hint)] { showHint_(hint); });
-  QObject::connect(action, &QAction::triggered, parent_, [this, execute = command.Execute, update = command.Update] {
-    // A shortcut may fire between two state passes: the command's own test has the last word.
-    if (update()) execute();
+  if (!command.Shortcut.empty()) {
+    action->setShortcut(QKeySequence(ToQ(command.Shortcut)));
+    // A list-scoped key works only while its list has the focus, so lists may share keys.
+    const bool window = command.Scope == TShortcutScope::Window || scopeWidget == nullptr;
+    action->setShortcutContext(window ? Qt::WindowShortcut : Qt::WidgetWithChildrenShortcut);
+    (window ? owner_ : scopeWidget)->addAction(action);
+  }
+  QObject::connect(action, &QAction::hovered, owner_, [this, hint = ToQ(command.Hint)] { showHint_(hint); });
+  const size_t index = commands_.size();
+  QObject::connect(action, &QAction::triggered, owner_, [this, index] {
+    // A key may fire between two state passes: the command's own test has the last word.
+    if (commands_[index].Update()) commands_[index].Execute();
     after_();
   });
+  commands_.push_back(command);
+  inOrder_.push_back(action);
   actions_[command.Name] = action;
-  bindings_.push_back({action, command.Update, command.Checked});
   return action;
 }
 
@@ -39,7 +47,7 @@ QList<QAction*> ActionRegistry::Actions(const std::vector<std::string>& names) c
   QList<QAction*> list;
   for (const std::string& name : names) {
     if (name.empty()) {
-      auto* separator = new QAction(parent_);
+      auto* separator = new QAction(owner_);
       separator->setSeparator(true);
       list << separator;
     } else if (QAction* action = Action(name)) {
@@ -50,20 +58,20 @@ QList<QAction*> ActionRegistry::Actions(const std::vector<std::string>& names) c
 }
 
 void ActionRegistry::UpdateStates() {
-  for (const Binding& binding : bindings_) {
-    binding.Action->setEnabled(binding.Update());
-    if (binding.Checked) binding.Action->setChecked(binding.Checked());
+  for (size_t i = 0; i < commands_.size(); ++i) {
+    inOrder_[i]->setEnabled(commands_[i].Update());
+    if (commands_[i].Checked) inOrder_[i]->setChecked(commands_[i].Checked());
   }
 }
 
 QStringList ActionRegistry::ShortcutClashes() const {
   QStringList clashes;
-  std::map<QString, std::string> seen;
-  for (const auto& [name, action] : actions_) {
-    const QString keys = action->shortcut().toString();
+  std::map<std::pair<QString, int>, std::string> seen;
+  for (size_t i = 0; i < commands_.size(); ++i) {
+    const QString keys = inOrder_[i]->shortcut().toString();
     if (keys.isEmpty()) continue;
-    const auto [it, inserted] = seen.emplace(keys, name);
-    if (!inserted) clashes << QStringLiteral("%1 / %2: %3").arg(ToQ(it->second), ToQ(name), keys);
+    const auto [it, inserted] = seen.emplace(std::pair(keys, static_cast<int>(commands_[i].Scope)), commands_[i].Name);
+    if (!inserted) clashes << QStringLiteral("%1 / %2: %3").arg(ToQ(it->second), ToQ(commands_[i].Name), keys);
   }
   return clashes;
 }

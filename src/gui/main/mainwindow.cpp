@@ -42,6 +42,7 @@ MainWindow::MainWindow(const std::string& dataDir, const std::vector<std::string
   resize(1200, 760);
   host_.OnIdle = [this] { UpdateCommandStates(); };
   host_.OnShowTab = [this](const QString& caption) { ShowTab(caption); };
+  host_.OnViewChanged = [this](TView view) { ViewChanged(view); };
 
   main_->LoadViewSettings();
   BuildLayout();
@@ -51,10 +52,7 @@ MainWindow::MainWindow(const std::string& dataDir, const std::vector<std::string
         // Hints go to the operation panel only while no operation shows its text there.
         if (!main_->Busy()) host_.Panel(PanelOperation)->setText(hint);
       },
-      [this] {
-        RefreshViews();
-        UpdateCommandStates();
-      });
+      [this] { UpdateCommandStates(); });
   BuildWindowCommands(*this);
   ApplyTabVisibility();
   try {
@@ -183,7 +181,7 @@ void MainWindow::ApplyTabVisibility() {
   // The systems tab, menu and play commands appear with phase 2, as the systems are set up.
   const bool systems = systemsSetUp_ && main_->View.SystemsEnabled;
   pages_.Tabs->setTabVisible(PageSystems, systems);
-  if (QMenu* menu = menuBar()->findChild<QMenu*>(QStringLiteral("mnSystems"))) menu->menuAction()->setVisible(systemsSetUp_);
+  if (systemsMenu_) systemsMenu_->menuAction()->setVisible(systemsSetUp_);
   for (const char* name : {"SystemStakeAll", "SystemStakeFilter"})
     if (QAction* action = actions_->Action(name)) action->setVisible(systems);
 }
@@ -220,6 +218,11 @@ void MainWindow::UpdateCommandStates() {
     else QApplication::restoreOverrideCursor();
     busyCursor_ = busy;
   }
+}
+
+void MainWindow::ViewChanged(TView view) {
+  // The views of the other tabs are reset by their own widgets as those tabs are built.
+  if (view == TView::DrawsList && archive_) archive_->Refresh();
 }
 
 void MainWindow::RefreshViews() { archive_->Refresh(); }

@@ -11,6 +11,7 @@
 #include "gui/main/windowhost.h"
 #include "gui/tabs/mainpages.h"
 
+class QMenu;
 class QTabWidget;
 
 namespace kavrin::gui {
@@ -36,7 +37,9 @@ class MainWindow : public QMainWindow {
   // Sets every action's enabled and checked state from the application object, and the busy
   // cursor.
   void UpdateCommandStates();
-  // The views whose data the application object changed.
+  // The view whose data the application object changed.
+  void ViewChanged(TView view);
+  // Every view the window shows, after a change the core did not name (a new tab shown).
   void RefreshViews();
   // Shows or hides the tabs, the catalog panel and the systems commands as the settings say.
   void ApplyTabVisibility();
@@ -47,6 +50,8 @@ class MainWindow : public QMainWindow {
   void EditProxy();
   void CheckUpdate();
   void ShowAbout();
+  // The systems menu appears with phase 2.
+  void SetSystemsMenu(QMenu* menu) { systemsMenu_ = menu; }
   // The help file's path; empty when there is none.
   const std::string& HelpFile() const { return helpFile_; }
 
@@ -79,6 +84,7 @@ class MainWindow : public QMainWindow {
   bool busyCursor_ = false;
   bool stored_ = false;
   bool systemsSetUp_ = false;
+  QMenu* systemsMenu_ = nullptr;
   std::string helpFile_;
   std::vector<std::string> switches_;
 };

@@ -4,11 +4,16 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSplitter>
 #include <QTableView>
 #include <QToolBar>
+#include <map>
+#include <set>
 
+#include "app/commandtable.h"
 #include "app/links.h"
 #include "gui/archive/archivetab.h"
+#include "gui/common/panesplitter.h"
 #include "gui/common/qttext.h"
 #include "gui/main/actionregistry.h"
 #include "gui/main/mainwindow.h"
@@ -16,135 +21,128 @@
 namespace kavrin::gui {
 namespace {
 
-void AddMenu(QMenuBar* bar, const QString& title, const QString& name, const QList<QAction*>& actions) {
-  QMenu* menu = bar->addMenu(title);
-  menu->setObjectName(name);
-  menu->setToolTipsVisible(true);
-  menu->addActions(actions);
+using enum TCommandMenu;
+
+// The commands of the window itself (its dialogs, the help and link commands, the start-up
+// download choice), in the table's form. A name the application object's table already has is
+// taken from the table.
+std::vector<TCommand> WindowCommands(MainWindow& window) {
+  TFormMain& m = window.Main();
+  const auto idle = [&m] { return !m.Busy(); };
+  std::vector<TCommand> commands;
+  auto add = [&](TCommandMenu menu, const char* name, const char* caption, std::function<void()> execute) -> TCommand& {
+    TCommand& c = commands.emplace_back();
+    c.Menu = menu;
+    c.Name = name;
+    c.Caption = caption;
+    c.Hint = caption;
+    c.Update = idle;
+    c.Execute = std::move(execute);
+    return c;
+  };
+  add(Program, "EditConfig", "Параметры", [&window] { window.EditConfig(); }).Hint = "Параметры системы";
+  add(Program, "EditShredding", "Формулы шинковки", [&window] { window.EditShredding(); });
+  add(Program, "EditProxy", "Параметры proxy-сервера", [&window] { window.EditProxy(); });
+  add(Program, "ExitProgram", "Выход", [&window] { window.close(); });
+  for (int mode = 0; mode <= 2; ++mode) {
+    static const char* const captions[] = {"По запросу (по умолчанию)", "Автоматически", "Отключено"};
+    TCommand& c = add(Draws, "", captions[mode], [&m, mode] {
+      m.View.DownloadDrawsOnStart = mode;
+      m.StoreViewSetting("DownloadDrawsOnStart");
+    });
+    c.Name = "AutoDownload" + std::to_string(mode);
+    c.Submenu = "Автозагрузка при запуске программы";
+    c.RadioGroup = "AutoDownload";
+    c.Checked = [&m, mode] { return m.View.DownloadDrawsOnStart == mode; };
+  }
+  TCommand& help = add(Help, "GetHelp", "Справка", [&window] { window.Host().OpenUrl(window.HelpFile()); });
+  help.Shortcut = "F1";
+  help.Update = [&window, idle] { return idle() && !window.HelpFile().empty(); };
+  const std::pair<const char*, std::pair<const char*, TLinkPage>> links[] = {
+      {"OpenLotoSite", {"Сайт лотереи", TLinkPage::LotterySite}},
+      {"urlMainSite", {"Официальный сайт проекта", TLinkPage::MainSite}},
+      {"urlAuthSite", {"Страница автора", TLinkPage::AuthorSite}},
+      {"urlAuthText", {"Статьи для начинающих", TLinkPage::Articles}},
+      {"urlTG", {"Канал в Telegram", TLinkPage::Telegram}},
+      {"urlBlog", {"Наш блог", TLinkPage::Blog}},
+      {"urlYT", {"Наш видеоблог", TLinkPage::VideoChannel}},
+      {"urlVK", {"Группа ВКонтакте", TLinkPage::GroupVK}},
+      {"urlOK", {"Группа в Одноклассниках", TLinkPage::GroupOK}}};
+  for (const auto& [name, link] : links) {
+    const TLinkPage page = link.second;
+    add(Help, name, link.first, [&window, &m, page] { window.Host().OpenUrl(LinkAddress(m.Network, page)); });
+  }
+  add(Help, "About", "О программе", [&window] { window.ShowAbout(); });
+  return commands;
+}
+
+// The widget whose focus a list-scoped shortcut needs.
+QWidget* ScopeWidget(MainWindow& window, TShortcutScope scope) {
+  const MainPages& pages = window.Pages();
+  switch (scope) {
+    case TShortcutScope::DrawsList: return window.Archive().List();
+    case TShortcutScope::CombsList: return pages.FiltersSplit->widget(0);
+    case TShortcutScope::ScriptList: return pages.ScriptSplit->widget(0);
+    case TShortcutScope::StakesGrid: return pages.Tabs->widget(PageStakes);
+    case TShortcutScope::Window: return nullptr;
+  }
+  return nullptr;
 }
 
 }  // namespace
 
 void BuildWindowCommands(MainWindow& window) {
-  TFormMain& m = window.Main();
-  ActionRegistry& r = window.Actions();
-  const auto idle = [&m] { return !m.Busy(); };
-  auto link = [&](const char* name, const char* caption, TLinkPage page) {
-    r.Add({name, caption, "", "", idle, {}, [&m, &window, page] { window.Host().OpenUrl(LinkAddress(m.Network, page)); }});
-  };
+  ActionRegistry& registry = window.Actions();
+  std::vector<TCommand> commands = BuildCommandTable(window.Main());
+  std::set<std::string> names;
+  for (const TCommand& c : commands) names.insert(c.Name);
+  for (TCommand& c : WindowCommands(window))
+    if (!names.count(c.Name)) commands.push_back(std::move(c));
+  for (const TCommand& c : commands) registry.Add(c, ScopeWidget(window, c.Scope));
 
-  // ---- the archive ----
-  r.Add({"DrawsDownload", "Загрузка", "Загрузить новые тиражи с сайта лотереи", "F5",
-         [&m] { return m.DrawsDownloadUpdate(); }, {}, [&m] { m.DrawsDownloadExecute(); }});
-  r.Add({"DrawsAdd", "Добавить", "Добавить тираж вручную", "", [&m] { return m.DrawsAddUpdate(); }, {},
-         [&m] { m.DrawsAddExecute(); }});
-  r.Add({"DrawsEdit", "Изменить", "Изменить выделенный тираж", "", [&m] { return m.DrawsEditUpdate(); }, {},
-         [&m] { m.DrawsEditExecute(); }});
-  r.Add({"DrawsDel", "Удалить", "Удалить выделенные тиражи", "", [&m] { return m.DrawsDelUpdate(); }, {},
-         [&m] { m.DrawsDelExecute(); }});
-  r.Add({"DrawsInfo", "Сведения о тираже", "Подробная информация о выделенном тираже", "",
-         [&m] { return m.DrawsInfoUpdate(); }, {}, [&m] { m.DrawsInfoExecute(); }});
-  r.Add({"DrawsSorted", "Упорядочить MIN->MAX", "Анализировать числа тиражей в порядке возрастания", "",
-         [&m] { return m.DrawsSortedUpdate(); }, [&m] { return m.DrawsSortedChecked(); },
-         [&m] { m.DrawsSortedExecute(); }});
-  r.Add({"ViewColorDraws", "Выделять каналы в списке тиражей", "Выделять цветом каналы чисел в списке тиражей", "",
-         [&m] { return m.ViewColorDrawsUpdate(); }, [&m] { return m.View.ColorDraws; },
-         [&m] { m.ViewColorDrawsExecute(); }});
-  r.Add({"DrawsImport", "Импорт из CSV-файла", "Добавить тиражи из CSV-файла", "",
-         [&m] { return m.DrawsImportUpdate(); }, {}, [&m] { m.DrawsImportExecute(); }});
-  r.Add({"DrawsExport", "Экспорт в CSV-файл", "Сохранить архив тиражей в CSV-файл", "",
-         [&m] { return m.DrawsExportUpdate(); }, {}, [&m] { m.DrawsExportExecute(); }});
-  r.Add({"ExitProgram", "Выход", "Завершить работу программы", "", idle, {}, [&window] { window.close(); }});
-
-  // ---- settings ----
-  r.Add({"EditConfig", "Параметры", "Параметры системы", "", idle, {}, [&window] { window.EditConfig(); }});
-  r.Add({"EditShredding", "Формулы шинковки", "Формулы методов шинковки", "", idle, {},
-         [&window] { window.EditShredding(); }});
-  r.Add({"EditProxy", "Параметры proxy-сервера", "Параметры proxy-сервера", "",
-         [&m] { return m.EditProxyUpdate(); }, {}, [&window] { window.EditProxy(); }});
-
-  // ---- scenario runs ----
-  r.Add({"ScriptRun", "Прогноз", "Выполнить сценарий для следующего тиража", "F10",
-         [&m] { return m.ScriptRunUpdate(); }, {}, [&m] { m.ScriptRunExecute(); }});
-  r.Add({"ScriptTest", "Тест", "Проверить сценарий на прошедших тиражах", "Ctrl+F10",
-         [&m] { return m.ScriptTestUpdate(); }, {}, [&m] { m.ScriptTestExecute(); }});
-  r.Add({"ScriptStop", "Стоп", "Остановить выполнение сценария", "Ctrl+X", [&m] { return m.ScriptStopUpdate(); }, {},
-         [&m] { m.ScriptStopExecute(); }});
-
-  // ---- systems ----
-  r.Add({"SystemsOn", "Системная игра", "Включить или выключить список систем", "Ctrl+J",
-         [&m] { return m.SystemsOnUpdate(); }, [&m] { return m.SystemsOnChecked(); },
-         [&m, &window] {
-           m.SystemsOnExecute();
-           window.ApplyTabVisibility();
-         }});
-  r.Add({"SystemStakeAll", "Cистемная игра по списку системы",
-         "Системная игра по всем комбинациям выбранной системы (даже если их нет в списке комбинаций)", "Ctrl+Alt+J",
-         [&m] { return m.SystemStakeAllUpdate(); }, {}, [&m] { m.SystemStakeAllExecute(); }});
-  r.Add({"SystemStakeFilter", "Cистемная игра по списку комбинаций",
-         "Системная игра только по комбинациям, которые есть и в системе и в списке комбинаций", "Alt+J",
-         [&m] { return m.SystemStakeFilterUpdate(); }, {}, [&m] { m.SystemStakeFilterExecute(); }});
-
-  // ---- help ----
-  r.Add({"GetHelp", "Справка", "Открыть файл справки", "F1", [&window, idle] { return idle() && !window.HelpFile().empty(); },
-         {}, [&window] { window.Host().OpenUrl(window.HelpFile()); }});
-  link("OpenLotoSite", "Сайт лотереи", TLinkPage::LotterySite);
-  link("urlMainSite", "Официальный сайт проекта", TLinkPage::MainSite);
-  link("urlAuthSite", "Страница автора", TLinkPage::AuthorSite);
-  link("urlAuthText", "Статьи для начинающих", TLinkPage::Articles);
-  link("urlTG", "Канал в Telegram", TLinkPage::Telegram);
-  link("urlBlog", "Наш блог", TLinkPage::Blog);
-  link("urlYT", "Наш видеоблог", TLinkPage::VideoChannel);
-  link("urlVK", "Группа ВКонтакте", TLinkPage::GroupVK);
-  link("urlOK", "Группа в Одноклассниках", TLinkPage::GroupOK);
-  r.Add({"CheckUpdate", "Поиск обновлений", "Искать обновления программы через интернет", "",
-         [&m] { return m.CheckUpdateUpdate(); }, {}, [&window] { window.CheckUpdate(); }});
-  r.Add({"AutoSelfUpdate", "Автоматическое обновление", "Автоматическое обновление программы при запуске", "",
-         [&m] { return m.AutoSelfUpdateUpdate(); }, [&m] { return m.AutoSelfUpdateChecked(); },
-         [&m] { m.AutoSelfUpdateExecute(); }});
-  r.Add({"About", "О программе", "Сведения о программе", "", idle, {}, [&window] { window.ShowAbout(); }});
-  for (int mode = 0; mode <= 2; ++mode) {
-    static const char* const captions[] = {"По запросу (по умолчанию)", "Автоматически", "Отключено"};
-    r.Add({"AutoDownload" + std::to_string(mode), captions[mode], "Загрузка новых тиражей при запуске программы", "",
-           idle, [&m, mode] { return m.View.DownloadDrawsOnStart == mode; },
-           [&m, mode] {
-             m.View.DownloadDrawsOnStart = mode;
-             m.StoreViewSetting("DownloadDrawsOnStart");
-           }});
-  }
-
-  // ---- menus, tool bar, context menus ----
+  // Menus in the table's menu order, submenus where the entries name one, radio groups exclusive.
   QMenuBar* bar = window.menuBar();
-  AddMenu(bar, QStringLiteral("Архив тиражей"), QStringLiteral("mnDraws"),
-          r.Actions({"DrawsDownload", "", "DrawsAdd", "DrawsEdit", "DrawsDel", "DrawsInfo", "", "DrawsSorted",
-                     "ViewColorDraws", "", "DrawsImport", "DrawsExport", ""}));
-  QMenu* draws = bar->findChild<QMenu*>(QStringLiteral("mnDraws"));
-  QMenu* autoDownload = draws->addMenu(QStringLiteral("Автозагрузка при запуске программы"));
-  autoDownload->setObjectName(QStringLiteral("mnAutoDownload"));
-  auto* group = new QActionGroup(autoDownload);
-  for (QAction* action : r.Actions({"AutoDownload0", "AutoDownload1", "AutoDownload2"})) group->addAction(action);
-  autoDownload->addActions(group->actions());
-  draws->addSeparator();
-  draws->addAction(r.Action("ExitProgram"));
-  AddMenu(bar, QStringLiteral("Настройки"), QStringLiteral("mnSettings"),
-          r.Actions({"EditConfig", "EditShredding", "EditProxy"}));
-  AddMenu(bar, QStringLiteral("Сценарий"), QStringLiteral("mnScript"), r.Actions({"ScriptRun", "ScriptTest", "ScriptStop"}));
-  AddMenu(bar, QStringLiteral("Системы"), QStringLiteral("mnSystems"),
-          r.Actions({"SystemsOn", "", "SystemStakeAll", "SystemStakeFilter"}));
-  AddMenu(bar, QStringLiteral("Справка"), QStringLiteral("mnHelp"),
-          r.Actions({"GetHelp", "", "OpenLotoSite", "urlMainSite", "urlAuthSite", "urlAuthText", "urlTG", "urlBlog",
-                     "urlYT", "urlVK", "urlOK", "", "CheckUpdate", "AutoSelfUpdate", "", "About"}));
+  std::map<TCommandMenu, QMenu*> menus;
+  std::map<std::pair<QMenu*, std::string>, QMenu*> submenus;
+  std::map<std::string, QActionGroup*> groups;
+  for (TCommandMenu menu : {Program, Draws, Combs, Statistics, Stakes, Ratings, Tables, Script, Systems, Help}) {
+    QMenu* m = bar->addMenu(ToQ(CommandMenuCaption(menu)));
+    m->setObjectName(QStringLiteral("mn%1").arg(static_cast<int>(menu)));
+    m->setToolTipsVisible(true);
+    menus[menu] = m;
+  }
+  for (const TCommand& c : registry.Commands()) {
+    if (c.Menu == NoMenu) continue;
+    QMenu* menu = menus.at(c.Menu);
+    if (!c.Submenu.empty()) {
+      QMenu*& sub = submenus[{menu, c.Submenu}];
+      if (sub == nullptr) sub = menu->addMenu(ToQ(c.Submenu));
+      menu = sub;
+    }
+    QAction* action = registry.Action(c.Name);
+    if (!c.RadioGroup.empty()) {
+      QActionGroup*& group = groups[c.RadioGroup];
+      if (group == nullptr) group = new QActionGroup(&window);
+      group->addAction(action);
+    }
+    menu->addAction(action);
+  }
+  for (auto& [menu, m] : menus)
+    if (m->isEmpty()) m->menuAction()->setVisible(false);
+  window.SetSystemsMenu(menus.at(Systems));
 
   QToolBar* tools = window.addToolBar(QStringLiteral("Панель инструментов"));
   tools->setObjectName(QStringLiteral("tbMain"));
   tools->setMovable(false);
   tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  tools->addActions(r.Actions({"DrawsDownload", "", "EditConfig", "", "ScriptRun", "ScriptTest", "ScriptStop"}));
+  tools->addActions(registry.Actions({"DrawsDownload", "", "EditConfig", "", "CombsGen", "CombsUndo", "", "ScriptRun",
+                                      "ScriptTest", "ScriptStop"}));
 
-  window.Archive().SetActions(r.Actions({"DrawsDownload", "DrawsAdd", "DrawsEdit", "DrawsDel"}),
-                              r.Actions({"DrawsDownload", "", "DrawsAdd", "DrawsEdit", "DrawsDel", "", "DrawsInfo",
-                                         "", "DrawsSorted", "ViewColorDraws", "", "DrawsImport", "DrawsExport"}),
-                              r.Action("DrawsInfo"));
+  QList<QAction*> drawsMenu;
+  for (const TCommand& c : registry.Commands())
+    if (c.ContextMenus & DrawsListMenu) drawsMenu << registry.Action(c.Name);
+  window.Archive().SetActions(registry.Actions({"DrawsDownload", "DrawsAdd", "DrawsEdit", "DrawsDel"}), drawsMenu,
+                              registry.Action("DrawsInfo"));
 }
 
 }  // namespace kavrin::gui

@@ -24,6 +24,8 @@ class WindowHost : public UiHost {
 
   // Called by ProcessEvents after the window's events: the window's command-state pass.
   std::function<void()> OnIdle;
+  // Resets the view whose data changed.
+  std::function<void(TView)> OnViewChanged;
   // Brings the tab with this caption to the front.
   std::function<void(const QString&)> OnShowTab;
   QLabel* Panel(int panel) const { return panels_.at(panel); }
@@ -38,6 +40,9 @@ class WindowHost : public UiHost {
   bool ChooseSaveFile(const std::string& filter, const std::string& defaultExt, std::string& path) override;
   bool EditDraw(const std::string& caption, TDrawDialogFields& fields) override;
   void SetStatus(int panel, const std::string& text) override;
+  void ViewChanged(TView view) override {
+    if (OnViewChanged) OnViewChanged(view);
+  }
   void ProgressStart(const std::string& text, int steps) override;
   void ProgressStep(int step) override;
   void ProgressEnd() override;
