@@ -91,6 +91,14 @@ void AddDrawsCommands(TTableBuilder& t) {
            &M::ViewColorDrawsChecked, &M::ViewColorDrawsExecute);
   t.Add(Draws, "DrawsImport", "Импорт из CSV-файла", &M::DrawsImportUpdate, &M::DrawsImportExecute);
   t.Add(Draws, "DrawsExport", "Экспорт в CSV-файл", &M::DrawsExportUpdate, &M::DrawsExportExecute);
+  M& m = t.Main();
+  const char* captions[] = {"По запросу (по умолчанию)", "Автоматически", "Отключено"};
+  for (int mode = 0; mode < 3; ++mode)
+    t.Add(Draws, Format("AutoDownload%d", {mode}), captions[mode], [&m] { return m.AutoDownloadUpdate(); },
+          [&m, mode] { m.AutoDownloadExecute(mode); })
+        .Check([&m, mode] { return m.AutoDownloadChecked(mode); })
+        .Submenu("Автозагрузка при запуске программы")
+        .Radio("AutoDownload");
 }
 
 void AddCombsCommands(TTableBuilder& t) {
@@ -314,7 +322,18 @@ void AddSystemsCommands(TTableBuilder& t) {
       .Key("Alt+J");
 }
 
+void AddProgramCommands(TTableBuilder& t) {
+  t.Add(Program, "ExitProgram", "Выход", &M::ExitProgramUpdate, &M::ExitProgramExecute);
+}
+
 void AddHelpCommands(TTableBuilder& t) {
+  M& m = t.Main();
+  t.Add(Help, "GetHelp", "Справка", &M::GetHelpUpdate, &M::GetHelpExecute).Key("F1");
+  t.Add(Help, "About", "О программе", &M::AboutUpdate, &M::AboutExecute);
+  for (const TLinkCommand& link : LinkCommands()) {
+    const std::string name = link.Name;
+    t.Add(Help, name, link.Caption, [&m] { return m.LinkUpdate(); }, [&m, name] { m.LinkExecute(name); });
+  }
   t.Add(Help, "CheckUpdate", "Поиск обновлений", &M::CheckUpdateUpdate, &M::CheckUpdateExecute)
       .Hint("Искать обновления программы через интернет");
   t.Switch(Help, "AutoSelfUpdate", "Автоматическое обновление", &M::AutoSelfUpdateUpdate, &M::AutoSelfUpdateChecked,
@@ -344,6 +363,7 @@ const char* CommandMenuCaption(TCommandMenu menu) {
 std::vector<TCommand> BuildCommandTable(TTemplateMain& main) {
   std::vector<TCommand> table;
   TTableBuilder t(main, table);
+  AddProgramCommands(t);
   AddDrawsCommands(t);
   AddCombsCommands(t);
   AddStatisticsCommands(t);

@@ -11,7 +11,7 @@ constexpr char WaitTitle[] = "Загрузка архива тиражей...";
 
 }  // namespace
 
-TTemplateMain::TDownloadOutcome TTemplateMain::DrawsDownloadExecute() {
+TTemplateMain::TDownloadOutcome TTemplateMain::DrawsDownload() {
   TDownloadOutcome outcome;
   TOperation busy(*this);
   host_.SetWaitText(WaitTitle);

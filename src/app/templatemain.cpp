@@ -39,7 +39,7 @@ void TTemplateMain::LoadViewSettings() {
   Guarded("Ошибка загрузки параметров программы!", [&] {
     TIniFile ini(DataPath(ViewSettingsFileName));
     kavrin::LoadViewSettings(ini, View);
-    if (InitPrefetchsOnFirstRun(ini, View)) ini.UpdateFile();
+    firstRunPending_ = !View.PrefetchsInit;
   });
 }
 

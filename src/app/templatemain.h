@@ -5,17 +5,21 @@
 #include <array>
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/appidentity.h"
 #include "app/datadir.h"
+#include "app/startup.h"
 #include "app/uihost.h"
 #include "combs/combsstore.h"
 #include "combs/numberselection.h"
 #include "core/archive.h"
 #include "core/config.h"
+#include "core/fileio.h"
 #include "core/format.h"
 #include "core/http.h"
 #include "core/netconfig.h"
@@ -96,6 +100,47 @@ class TTemplateMain {
     }
   }
 
+  // ---- start-up and shut-down (lifecycle.cpp) ----
+  // The switches of this run, set before phase 1.
+  TStartSwitches Switches;
+  // A window runs the update check, the start-up download and the first-run dialog, and loads
+  // the online catalogs; kavrin-cli reaches the network only when its command asks.
+  bool Interactive = true;
+  // The operating system as start-up and restart use it; tests substitute it.
+  std::unique_ptr<TProcessServices> Processes = SystemProcessServices();
+  // The program's own folder and file: the help file's place and what a restart starts.
+  std::string ProgramFolder = ProgramDir();
+  std::string ProgramFile = JoinPath(ProgramDir(), ProgramFileName);
+  // Phase 1, while the window is created: settings only. False when phase 2 must not follow
+  // (a failure was shown, or the program must quit).
+  bool StartPhase1();
+  // Phase 2, once the window is shown: the data. False when the program must quit (the
+  // switches ask for it, another instance holds the data folder, a restart was started).
+  bool StartPhase2();
+  bool QuitRequested() const { return quitRequested_; }
+  // The close request: false (the window stays) when a running scenario is not to be stopped.
+  bool CloseQuery();
+  // What the destruction of the window stores and releases. A run that never held the data
+  // folder's lock writes nothing.
+  void ShutDown();
+  // Starts the program file with the single argument "restart" in the program folder and asks
+  // the host to quit; a failure is raised and this instance goes on.
+  void Restart();
+
+  bool ExitProgramUpdate() const { return !Busy(); }
+  void ExitProgramExecute();
+  bool GetHelpUpdate() const;
+  void GetHelpExecute();
+  bool AboutUpdate() const { return !Busy(); }
+  void AboutExecute();
+  // The link commands of LinkCommands(), by name.
+  bool LinkUpdate() const { return !Busy(); }
+  void LinkExecute(const std::string& name);
+  // "Автозагрузка при запуске программы": 0 ask, 1 download, 2 nothing.
+  bool AutoDownloadUpdate() const { return !Busy(); }
+  bool AutoDownloadChecked(int mode) const { return View.DownloadDrawsOnStart == mode; }
+  void AutoDownloadExecute(int mode);
+
   // ---- settings: the view-settings file and the configuration file ----
   TViewSettings View;
   // The statistic registry carries the configuration that results depend on; these name it.
@@ -105,6 +150,8 @@ class TTemplateMain {
   TShreddingConfig& Shredding = Stats.Shredding;
   TProxy Proxy;
 
+  // Reads the view-settings file; a first run's marker is written only once the data folder's
+  // lock is held (phase 2).
   void LoadViewSettings();
   void SaveViewSettingsAtExit();
   // Stores one view setting at once, as the switch commands do.
@@ -415,7 +462,8 @@ class TTemplateMain {
     std::string Error;    // that batch's failure
   };
   bool DrawsDownloadUpdate() const { return !Busy(); }
-  TDownloadOutcome DrawsDownloadExecute();
+  TDownloadOutcome DrawsDownload();
+  void DrawsDownloadExecute() { DrawsDownload(); }
   // Reads draws first..last from the operator's archive and appends them to the archive in
   // memory (not saved); returns how many. Failures are raised. The generic window has no draw
   // source and appends nothing.
@@ -500,7 +548,9 @@ class TTemplateMain {
   // Start-up: the silent check when automatic updates are on.
   int SelfUpdateAtStart();
   bool CheckUpdateUpdate() const { return !Busy(); }
-  int CheckUpdateExecute() { return SelfUpdateCheck(Network.UpdateSource, false); }
+  // The manual check; a prepared update restarts the program. Returns the TSelfUpdateResult.
+  int CheckUpdate();
+  void CheckUpdateExecute();
   bool AutoSelfUpdateUpdate() const { return !Busy(); }
   bool AutoSelfUpdateChecked() const { return View.AutoUpdates; }
   void AutoSelfUpdateExecute();
@@ -635,6 +685,14 @@ class TTemplateMain {
    private:
     TTemplateMain& main_;
   };
+
+  // Start-up steps that need the lock of the data folder, and the first-run settings they write.
+  bool LockDataFolder();
+  void StartDownload();
+  void ShowFirstRunDialog();
+  bool quitRequested_ = false;
+  bool ownsDataFolder_ = false;     // the stakes file's lock was taken: shut-down may write
+  bool firstRunPending_ = false;  // PrefetchsInit is to be written once the lock is held
 
   UiHost& host_;
   std::string dataDir_;

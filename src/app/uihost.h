@@ -6,9 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "app/startup.h"
 #include "combs/combdetails.h"
 #include "combs/generate.h"
 #include "core/drawlist.h"
+#include "core/inifile.h"
+#include "core/viewsettings.h"
 #include "online/scriptview.h"
 #include "online/updatecheck.h"
 #include "scenarios/scriptdialogs.h"
@@ -42,6 +45,15 @@ enum class TView {
   Layout,
   LayoutCompare,
   Week,
+};
+
+// What the method description window shows of a statistic method.
+struct TMethodDescription {
+  std::string Code;
+  std::string Caption;
+  std::string Group;     // the group's title
+  std::string Features;  // the feature letters, such as "SNDPG"
+  std::string HelpAddress;  // the help page; empty without a viewer for the help file
 };
 
 class UiHost {
@@ -129,6 +141,28 @@ class UiHost {
   virtual void ShowScriptRates(const std::vector<TScriptRate>& rates) {}
   // The update question window "Найдена новая версия программы"; true for "Установить".
   virtual bool AskInstallUpdate(const TUpdateOffer& offer) { return false; }
+
+  // ---- the main window's life; a host without a window ignores them ----
+  virtual void SetCaption(const std::string& caption) {}
+  // The system's menu font face with the Cyrillic character set.
+  virtual void UseMenuFont() {}
+  // Shows or hides the optional tabs as the settings say (Tab…, SystemsEnabled) and the systems
+  // menu with its two play commands.
+  virtual void ApplyTabVisibility(const TViewSettings& view, bool systemsMenuShown) {}
+  // Window placement, column widths and the sort settings of the lists the window keeps itself,
+  // read at start-up and written at shut-down in the view-settings file.
+  virtual void RestoreLayout(const TIniFile& ini) {}
+  virtual void StoreLayout(TIniFile& ini) {}
+  // The program must end: the window closes (shut-down follows) or the console returns.
+  virtual void Quit() {}
+  // "О программе".
+  virtual void ShowAbout(const std::string& title, const std::string& version) {}
+  // "Справочная информация"; the buttons call `openHelp` or OpenUrl. True when closed with
+  // "Больше не показывать данный диалог" ticked.
+  virtual bool ShowFirstRun(const TFirstRunDialog& dialog, const std::function<void()>& openHelp) { return false; }
+  // The method description window: the method's code, caption, group and features, and the help
+  // page's address when a viewer for it exists (empty otherwise).
+  virtual void ShowMethodDescription(const TMethodDescription& description) {}
 };
 
 }  // namespace kavrin

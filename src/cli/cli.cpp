@@ -101,7 +101,7 @@ void DrawsDownload(Context& c) {
   if (auto url = c.args.TakeOption("--url")) c.main.Network.ArchiveSite = *url;
   NoPositionals(c.args);
   c.main.DownloadRetryLimit = CliDownloadRetries;
-  TTemplateMain::TDownloadOutcome outcome = c.main.DrawsDownloadExecute();
+  TTemplateMain::TDownloadOutcome outcome = c.main.DrawsDownload();
   if (outcome.Failed && !outcome.Error.empty())
     c.main.Host().ShowError(Format("Ошибка загрузки архива тиражей с сайта: \"%s\"", {outcome.Error}));
   c.out << outcome.Appended << "\n";
@@ -429,14 +429,12 @@ int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream
   FormatSettings().DecimalSeparator = decimalSeparator;
   ConsoleHost host(err, answerYes, quiet);
   TFormMain main(host, ResolveDataDir(dataDirOption));
-  main.LoadViewSettings();
+  // The window's start-up without its interactive steps; the stakes file's lock keeps the window
+  // and a second CLI run off this data folder.
+  main.Interactive = false;
+  if (!main.StartPhase1()) return ExitFailed;
   if (sorted) main.View.SortedDraws = true;
-  main.LoadConfig();
-  main.InitStatistics();
-  // The stakes file's lock keeps the window and a second CLI run off this data folder.
-  if (!main.StakesOpenAtStart()) return ExitFailed;
-  main.LoadArchive();
-  main.RatingsLoad();
+  if (!main.StartPhase2()) return ExitFailed;
 
   CliArgs args(std::vector<std::string>(argv.begin() + static_cast<long>(i + words), argv.end()));
   Context context{main, args, out, err};

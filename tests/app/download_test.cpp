@@ -161,7 +161,7 @@ TEST_F(Download, BatchesOfFiftyUntilAShortBatch) {
       m.SaveArchive();
     }
 
-    TTemplateMain::TDownloadOutcome outcome = m.DrawsDownloadExecute();
+    TTemplateMain::TDownloadOutcome outcome = m.DrawsDownload();
     EXPECT_EQ(outcome.Appended, c.onSite - c.archived);
     EXPECT_FALSE(outcome.Failed);
     std::vector<std::string> targets;
@@ -186,7 +186,7 @@ TEST_F(Download, StakesAreCheckedAgainstTheDownloadedDraws) {
   ASSERT_TRUE(main->StakesAddOne(main->NewStake(StakeManual, numbers, ManualStakeComment), 1));
   PutSiteDraws(1, 12);
 
-  EXPECT_EQ(main->DrawsDownloadExecute().Appended, 2);
+  EXPECT_EQ(main->DrawsDownload().Appended, 2);
   TStakeData checked = main->Stakes.Read(TSeekOrigin::Begin, 0);
   EXPECT_TRUE(checked.Checked);
   EXPECT_EQ(checked.Overlaps.Count, DrawSize);
@@ -195,7 +195,7 @@ TEST_F(Download, StakesAreCheckedAgainstTheDownloadedDraws) {
 TEST_F(Download, StatusTextsOfABatch) {
   PutSiteDraws(1, 3);
   host.statusLog.clear();
-  main->DrawsDownloadExecute();
+  main->DrawsDownload();
   const std::vector<std::string> operation = [&] {
     std::vector<std::string> texts;
     for (const std::string& entry : host.statusLog)
@@ -236,7 +236,7 @@ TEST_F(Download, IncompleteElementsAreSkippedAndPageOrderIsReversed) {
       "</div><div class=\"content_decor\"></div></html>";
   PutPage(1, 50, page);
 
-  EXPECT_EQ(main->DrawsDownloadExecute().Appended, 2);
+  EXPECT_EQ(main->DrawsDownload().Appended, 2);
   TDrawsArray saved = SavedDraws();
   ASSERT_EQ(saved.size(), 2u);
   EXPECT_EQ(saved[0].Number, 1);
@@ -295,7 +295,7 @@ TEST_F(Download, BadRepliesEndTheDownloadAndLoseNothingSaved) {
     m.Network.ArchiveSite = server.Address();
     PutPage(51, 100, c.page);
 
-    TTemplateMain::TDownloadOutcome outcome = m.DrawsDownloadExecute();
+    TTemplateMain::TDownloadOutcome outcome = m.DrawsDownload();
     // The first batch was saved before the second one failed.
     EXPECT_EQ(outcome.Appended, 50);
     EXPECT_TRUE(outcome.Failed);
@@ -329,7 +329,7 @@ TEST_F(Download, StalledSiteTimesOutAndKeepsTheArchive) {
   main->Network.Http.ReadTimeoutMs = 300;
   host.answers = {false};
 
-  TTemplateMain::TDownloadOutcome outcome = main->DrawsDownloadExecute();
+  TTemplateMain::TDownloadOutcome outcome = main->DrawsDownload();
   {
     std::lock_guard<std::mutex> lock(mutex);
     release = true;
@@ -349,7 +349,7 @@ TEST_F(Download, RetryQuestionRetriesTheSameBatch) {
   // Nothing to serve at first: the site answers 404. The user puts the draws up and retries.
   host.onAsk = [&] { PutSiteDraws(1, 4); };
   host.answers = {true};
-  TTemplateMain::TDownloadOutcome outcome = main->DrawsDownloadExecute();
+  TTemplateMain::TDownloadOutcome outcome = main->DrawsDownload();
 
   EXPECT_EQ(Targets(), (std::vector<std::string>{ArchiveQuery(1, 50), ArchiveQuery(1, 50)}));
   ASSERT_EQ(Questions().size(), 1u);
@@ -363,7 +363,7 @@ TEST_F(Download, RetryQuestionRetriesTheSameBatch) {
 TEST_F(Download, RetryLimitStopsAskingAfterItsCount) {
   main->DownloadRetryLimit = 2;
   host.answers = {true, true, true, true};
-  TTemplateMain::TDownloadOutcome outcome = main->DrawsDownloadExecute();
+  TTemplateMain::TDownloadOutcome outcome = main->DrawsDownload();
   EXPECT_TRUE(outcome.Failed);
   EXPECT_EQ(outcome.Error, "HTTP/1.1 404 Not Found");
   EXPECT_EQ(Questions().size(), 2u);
@@ -385,7 +385,7 @@ TEST_F(Download, AutomaticProxySkipsFailingProxiesAndRemembersTheOneThatServed) 
   main->LoadConfig();
   EXPECT_TRUE(main->Network.Http.VerifyCertificates);
 
-  TTemplateMain::TDownloadOutcome outcome = main->DrawsDownloadExecute();
+  TTemplateMain::TDownloadOutcome outcome = main->DrawsDownload();
   EXPECT_EQ(outcome.Appended, 12);
   EXPECT_FALSE(outcome.Failed);
   EXPECT_TRUE(Questions().empty());
@@ -415,7 +415,7 @@ TEST_F(Download, AutomaticProxySkipsFailingProxiesAndRemembersTheOneThatServed) 
   auto next = NewMain();
   next->LoadConfig();
   next->LoadArchive();
-  EXPECT_EQ(next->DrawsDownloadExecute().Appended, 3);
+  EXPECT_EQ(next->DrawsDownload().Appended, 3);
   requests = server.Requests();
   ASSERT_EQ(requests.size(), 3u);
   EXPECT_EQ(requests[2].Target, siteAddress + ArchiveQuery(13, 62));
@@ -427,7 +427,7 @@ TEST_F(Download, FailedProxySearchSendsNoRequestAndEndsQuietly) {
   main->Proxy.Mode = 1;
   main->Network.ArchiveSite = Format("HTTPS://127.0.0.1:%d", {DeadPort()});
 
-  TTemplateMain::TDownloadOutcome outcome = main->DrawsDownloadExecute();
+  TTemplateMain::TDownloadOutcome outcome = main->DrawsDownload();
   EXPECT_EQ(outcome.Appended, 0);
   EXPECT_FALSE(outcome.Failed);
   EXPECT_EQ(Targets(), (std::vector<std::string>{"/proxies?protocol=https&min_uptime=75"}));
@@ -441,7 +441,7 @@ TEST_F(Download, ManualProxyCarriesItsCredentials) {
   main->Proxy = TProxy{2, "127.0.0.1", server.Port(), "user", "p:ss"};
   main->Network.ArchiveSite = Format("http://127.0.0.1:%d", {DeadPort()});
 
-  EXPECT_EQ(main->DrawsDownloadExecute().Appended, 2);
+  EXPECT_EQ(main->DrawsDownload().Appended, 2);
   std::vector<standin::Request> requests = server.Requests();
   ASSERT_EQ(requests.size(), 1u);
   EXPECT_TRUE(requests[0].ViaProxy);
@@ -454,7 +454,7 @@ TEST_F(Download, ManualProxyCarriesItsCredentials) {
 TEST_F(Download, ArchiveThatCannotBeSavedStopsTheDownload) {
   PutSiteDraws(1, 62);
   WriteFaultGuard guard([](size_t) { return false; });
-  TTemplateMain::TDownloadOutcome outcome = main->DrawsDownloadExecute();
+  TTemplateMain::TDownloadOutcome outcome = main->DrawsDownload();
   EXPECT_TRUE(outcome.Failed);
   EXPECT_EQ(Targets().size(), 1u);
   ASSERT_EQ(host.Errors().size(), 1u);

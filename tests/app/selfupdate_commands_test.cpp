@@ -30,7 +30,7 @@ class UpdateCommands : public test::OnlineTest {
 
 TEST_F(UpdateCommands, TheRunningBuildIsNoUpdateAndTheStartCheckIsSilent) {
   Describe(build, "#!/bin/sh\n");
-  EXPECT_EQ(main.CheckUpdateExecute(), UpdateNothingInstalled);
+  EXPECT_EQ(main.CheckUpdate(), UpdateNothingInstalled);
   EXPECT_EQ(host.messages, (std::vector<test::Message>{{"info", "Обновлений не найдено!", "Информация"}}));
   EXPECT_EQ(main.SelfUpdateAtStart(), UpdateNothingInstalled);
   EXPECT_EQ(host.messages.size(), 1u);
@@ -48,7 +48,7 @@ TEST_F(UpdateCommands, TheRunningBuildIsNoUpdateAndTheStartCheckIsSilent) {
 TEST_F(UpdateCommands, AnInstallerThatRunsPastItsTimeOutIsStopped) {
   Describe(build + 1, "#!/bin/sh\nsleep 30\n");
   main.UpdateProcessTimeoutMs = 300;
-  EXPECT_EQ(main.CheckUpdateExecute(), UpdateError);
+  EXPECT_EQ(main.CheckUpdate(), UpdateError);
   ASSERT_EQ(host.offers.size(), 1u);
   EXPECT_EQ(host.offers[0].CurrentVersion, ApplicationVersion());
   EXPECT_EQ(host.offers[0].NewVersion, Format("9.9.9.%d", {build + 1}));
