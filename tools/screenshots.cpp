@@ -5,10 +5,13 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QTableView>
 #include <QTest>
 #include <cstdio>
 #include <functional>
 
+#include "app/appidentity.h"
+#include "gui/archive/archivetab.h"
 #include "gui/archive/drawdialog.h"
 #include "gui/common/detailsdialog.h"
 #include "gui/common/graphwindow.h"
@@ -55,7 +58,7 @@ int main(int argc, char* argv[]) {
   window.resize(1280, 800);
   window.show();
   if (!QTest::qWaitFor([&] { return window.Started(); }, 120000)) return 1;
-  window.Main().DrawsSelection = {0};
+  window.Archive().List()->selectRow(0);
   QTest::qWait(300);
   Save(window, QStringLiteral("main-window"));
   window.show();
@@ -70,9 +73,9 @@ int main(int argc, char* argv[]) {
   Save(shredding, QStringLiteral("shredding-dialog"));
   ProxyDialog proxy(&window, ProxyDialogPrefill(main.Proxy));
   Save(proxy, QStringLiteral("proxy-dialog"));
-  AboutDialog about(&window, main.DataDir());
+  AboutDialog about(&window, "Kavrin 5x50", ApplicationVersion(), main.DataDir());
   Save(about, QStringLiteral("about-dialog"));
-  FirstRunDialog firstRun(&window, "", FirstRunLinks(main.Network), [](const std::string&) {});
+  FirstRunWindow firstRun(&window, FirstRunDialog(false), [] {}, [](const std::string&) {});
   Save(firstRun, QStringLiteral("first-run-dialog"));
   UpdateDialog update(&window, {"0.1.0.1", "0.1.0.2", "Исправления и улучшения.\r\nНовые статистики."});
   Save(update, QStringLiteral("update-dialog"));

@@ -88,7 +88,7 @@ void MainWindowTest::secondInstanceIsRefusedAndTheFirstKeepsWorking() {
   QVERIFY(!user.boxes.empty());
   QVERIFY(user.boxes.back().text.startsWith(QStringLiteral("Невозможно получить монопольный доступ к файлам данных!")));
   QCOMPARE(user.boxes.back().caption, QStringLiteral("Ошибка"));
-  QVERIFY2(!second->isVisible(), "the refused window closes");
+  QTRY_VERIFY2(!second->isVisible(), "the refused window closes");
   QVERIFY2(second->Main().Archive.Count() == 0, "and loads nothing");
   second.reset();
 

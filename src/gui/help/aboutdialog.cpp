@@ -8,7 +8,6 @@
 #include <QVBoxLayout>
 #include <QtGlobal>
 
-#include "app/appidentity.h"
 #include "core/libversions.h"
 #include "gui/common/qttext.h"
 
@@ -23,18 +22,20 @@ QString BuildDate() {
 
 }  // namespace
 
-AboutDialog::AboutDialog(QWidget* parent, const std::string& dataDir) : QDialog(parent) {
+AboutDialog::AboutDialog(QWidget* parent, const std::string& title, const std::string& version,
+                         const std::string& dataDir)
+    : QDialog(parent) {
   setObjectName(QStringLiteral("aboutDialog"));
   setWindowTitle(QStringLiteral("О программе"));
-  auto* title = new QLabel(this);
-  title->setTextFormat(Qt::RichText);
-  title->setText(QStringLiteral("<h2>Kavrin 5x50</h2>"
+  auto* heading = new QLabel(this);
+  heading->setTextFormat(Qt::RichText);
+  heading->setText(QStringLiteral("<h2>%4</h2>"
                                 "<p>Анализатор тиражей лотереи «5 из 50»</p>"
                                 "<p>Версия %1, сборка от %2</p>"
                                 "<p>Папка данных: %3</p>")
-                     .arg(ToQ(ApplicationVersion()), BuildDate(), ToQ(dataDir).toHtmlEscaped()));
-  title->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  title->setWordWrap(true);
+                     .arg(ToQ(version), BuildDate(), ToQ(dataDir).toHtmlEscaped(), ToQ(title).toHtmlEscaped()));
+  heading->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  heading->setWordWrap(true);
   auto* licences = new QTextBrowser(this);
   licences->setObjectName(QStringLiteral("licences"));
   licences->setOpenExternalLinks(true);
@@ -50,7 +51,7 @@ AboutDialog::AboutDialog(QWidget* parent, const std::string& dataDir) : QDialog(
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(title);
+  layout->addWidget(heading);
   layout->addWidget(licences, 1);
   layout->addWidget(buttons);
   resize(480, 420);

@@ -8,7 +8,7 @@ namespace kavrin::gui {
 class AboutDialog : public QDialog {
   Q_OBJECT
  public:
-  AboutDialog(QWidget* parent, const std::string& dataDir);
+  AboutDialog(QWidget* parent, const std::string& title, const std::string& version, const std::string& dataDir);
 };
 
 }  // namespace kavrin::gui

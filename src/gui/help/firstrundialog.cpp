@@ -10,8 +10,8 @@
 
 namespace kavrin::gui {
 
-FirstRunDialog::FirstRunDialog(QWidget* parent, const std::string& helpFile, const std::vector<TFirstRunLink>& links,
-                               std::function<void(const std::string&)> open)
+FirstRunWindow::FirstRunWindow(QWidget* parent, const TFirstRunDialog& dialog, std::function<void()> openHelp,
+                               std::function<void(const std::string&)> openUrl)
     : QDialog(parent), doNotShow_(new QCheckBox(QStringLiteral("Больше не показывать данный диалог"), this)) {
   setObjectName(QStringLiteral("firstRunDialog"));
   setWindowTitle(QStringLiteral("Справочная информация"));
@@ -23,17 +23,17 @@ FirstRunDialog::FirstRunDialog(QWidget* parent, const std::string& helpFile, con
   layout->addWidget(intro);
   auto* help = new QPushButton(QStringLiteral("Открыть файл встроенной справочной системы"), this);
   help->setObjectName(QStringLiteral("btHelp"));
-  help->setEnabled(!helpFile.empty());
-  connect(help, &QPushButton::clicked, this, [open, helpFile] { open(helpFile); });
+  help->setEnabled(dialog.HelpAvailable);
+  connect(help, &QPushButton::clicked, this, [openHelp] { openHelp(); });
   layout->addWidget(help);
   layout->addSpacing(8);
   auto* resources = new QLabel(QStringLiteral("Полезные ресурсы, включая видеоруководства и новости проекта:"), this);
   resources->setWordWrap(true);
   layout->addWidget(resources);
-  for (const TFirstRunLink& link : links) {
+  for (const TFirstRunButton& link : dialog.Links) {
     auto* button = new QPushButton(ToQ(link.Caption), this);
-    button->setToolTip(ToQ(link.Url));
-    connect(button, &QPushButton::clicked, this, [open, url = link.Url] { open(url); });
+    button->setToolTip(ToQ(link.Address));
+    connect(button, &QPushButton::clicked, this, [openUrl, url = link.Address] { openUrl(url); });
     layout->addWidget(button);
   }
   layout->addSpacing(8);
@@ -48,6 +48,6 @@ FirstRunDialog::FirstRunDialog(QWidget* parent, const std::string& helpFile, con
   setMinimumWidth(460);
 }
 
-bool FirstRunDialog::DoNotShowAgain() const { return doNotShow_->isChecked(); }
+bool FirstRunWindow::DoNotShowAgain() const { return doNotShow_->isChecked(); }
 
 }  // namespace kavrin::gui

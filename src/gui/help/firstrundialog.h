@@ -6,18 +6,18 @@
 #include <string>
 #include <vector>
 
-#include "app/links.h"
+#include "app/startup.h"
 
 class QCheckBox;
 
 namespace kavrin::gui {
 
-class FirstRunDialog : public QDialog {
+class FirstRunWindow : public QDialog {
   Q_OBJECT
  public:
-  // `open` opens an address or the help file; the help button is disabled when `helpFile` is empty.
-  FirstRunDialog(QWidget* parent, const std::string& helpFile, const std::vector<TFirstRunLink>& links,
-                 std::function<void(const std::string&)> open);
+  // The help button calls `openHelp`, the link buttons `openUrl` with their addresses.
+  FirstRunWindow(QWidget* parent, const TFirstRunDialog& dialog, std::function<void()> openHelp,
+                 std::function<void(const std::string&)> openUrl);
   bool DoNotShowAgain() const;
 
  private:

@@ -1,18 +1,17 @@
 #include "gui/main/mainwindow.h"
 
+#include <QAction>
 #include <QApplication>
-#include <algorithm>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QIcon>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QProcess>
-#include <QLabel>
 #include <QTabWidget>
 #include <QTableView>
+#include <algorithm>
 
-#include "app/appidentity.h"
 #include "core/viewsettings.h"
 #include "gui/archive/archivetab.h"
 #include "gui/common/panesplitter.h"
@@ -20,13 +19,9 @@
 #include "gui/main/actionregistry.h"
 #include "gui/main/viewstate.h"
 #include "gui/main/windowcommands.h"
-#include "gui/common/modal.h"
-#include "gui/help/aboutdialog.h"
-#include "gui/help/firstrundialog.h"
 #include "gui/settings/configdialog.h"
 #include "gui/settings/proxydialog.h"
 #include "gui/settings/shreddingdialog.h"
-#include "app/links.h"
 
 // The resources of the static GUI library are registered by the program that links it.
 static void InitResources() { Q_INIT_RESOURCE(resources); }
@@ -34,17 +29,23 @@ static void InitResources() { Q_INIT_RESOURCE(resources); }
 namespace kavrin::gui {
 
 MainWindow::MainWindow(const std::string& dataDir, const std::vector<std::string>& arguments)
-    : host_(*this), main_(std::make_unique<TFormMain>(host_, dataDir)), switches_(arguments) {
+    : host_(*this), main_(std::make_unique<TFormMain>(host_, dataDir)) {
   InitResources();
   setObjectName(QStringLiteral("TFormMain"));
-  setWindowTitle(QStringLiteral("Kavrin 5x50"));
   setWindowIcon(QIcon(QStringLiteral(":/kavrin_5x50.svg")));
   resize(1200, 760);
   host_.OnIdle = [this] { UpdateCommandStates(); };
   host_.OnShowTab = [this](const QString& caption) { ShowTab(caption); };
   host_.OnViewChanged = [this](TView view) { ViewChanged(view); };
+  host_.OnApplyTabVisibility = [this](const TViewSettings& view, bool menu) { ApplyTabVisibility(view, menu); };
+  host_.OnRestoreLayout = [this](const TIniFile& ini) { RestoreLayout(ini); };
+  host_.OnStoreLayout = [this](TIniFile& ini) { StoreLayout(ini); };
+  // Deferred, so that a quit asked for during start-up or inside a command closes the window
+  // once that work has returned.
+  host_.OnQuit = [this] { QTimer::singleShot(0, this, [this] { close(); }); };
+  host_.ViewSettingsPath = main_->DataPath(ViewSettingsFileName);
+  host_.DataDir = main_->DataDir();
 
-  main_->LoadViewSettings();
   BuildLayout();
   actions_ = std::make_unique<ActionRegistry>(
       this,
@@ -54,24 +55,16 @@ MainWindow::MainWindow(const std::string& dataDir, const std::vector<std::string
       },
       [this] { UpdateCommandStates(); });
   BuildWindowCommands(*this);
-  ApplyTabVisibility();
-  try {
-    TIniFile ini(main_->DataPath(ViewSettingsFileName));
-    RestorePlacement(*this, ini, MainWindowSection);
-    // Until the user sets the panel's width, it shows the whole archive list.
-    if (!ini.ValueExists(MainWindowSection, "LeftPanelWidth"))
-      leftSplit_->SetPaneSize(std::max(main_->View.LeftPanelWidth, archive_->WidthForAllColumns()));
-    RestoreColumns(*archive_->List()->horizontalHeader(), ini, MainWindowSection, "lvDraws");
-  } catch (const std::exception& e) {
-    host_.ShowError(std::string("Ошибка загрузки параметров программы!\r\r") + e.what());
-  }
-  main_->LoadConfig();
-  main_->InitStatistics();
 
-  startTimer_.setSingleShot(true);
-  startTimer_.setInterval(100);
-  connect(&startTimer_, &QTimer::timeout, this, &MainWindow::Phase2);
-  startTimer_.start();
+  main_->Switches = ParseStartSwitches(arguments);
+  if (main_->StartPhase1()) {
+    startTimer_.setSingleShot(true);
+    startTimer_.setInterval(100);
+    connect(&startTimer_, &QTimer::timeout, this, &MainWindow::Phase2);
+    startTimer_.start();
+  } else {
+    started_ = true;
+  }
   // Command states follow the program between events too: a download or a scenario step
   // changes them without a user action.
   idleTimer_.setInterval(200);
@@ -80,7 +73,7 @@ MainWindow::MainWindow(const std::string& dataDir, const std::vector<std::string
 }
 
 MainWindow::~MainWindow() {
-  StoreViewState();
+  ShutDown();
   if (busyCursor_) QApplication::restoreOverrideCursor();
 }
 
@@ -95,119 +88,45 @@ void MainWindow::BuildLayout() {
   leftSplit_->setObjectName(QStringLiteral("splitLeft"));
   leftSplit_->addWidget(left_);
   leftSplit_->addWidget(pages_.Tabs);
-  leftSplit_->SetPaneSize(main_->View.LeftPanelWidth);
   setCentralWidget(leftSplit_);
-  connect(pages_.Tabs, &QTabWidget::currentChanged, this, [this] {
-    main_->RefreshViews(false);
-    RefreshViews();
-  });
+  connect(pages_.Tabs, &QTabWidget::currentChanged, this, [this] { main_->RefreshViews(false); });
   connect(archive_, &ArchiveTab::SelectionChanged, this, &MainWindow::UpdateCommandStates);
 }
 
+void MainWindow::RestoreLayout(const TIniFile& ini) {
+  RestorePlacement(*this, ini, MainWindowSection);
+  const TViewSettings& view = main_->View;
+  // Until the user sets the panel's width, it shows the whole archive list.
+  leftSplit_->SetPaneSize(ini.ValueExists(MainWindowSection, "LeftPanelWidth")
+                              ? view.LeftPanelWidth
+                              : std::max(view.LeftPanelWidth, archive_->WidthForAllColumns()));
+  pages_.StatSplit->SetPaneSize(view.DrawsStatHeight);
+  pages_.LayoutSplit->SetPaneSize(view.LayoutCompareHeight);
+  pages_.WeekSplit->SetPaneSize(view.WeekHeight);
+  pages_.ScriptSplit->SetPaneSize(view.ScriptLibraryHeight);
+  pages_.FiltersSplit->SetPaneSize(view.FiltersHeight);
+  RestoreColumns(*archive_->List()->horizontalHeader(), ini, MainWindowSection, "lvDraws");
+}
+
+void MainWindow::StoreLayout(TIniFile& ini) {
+  StorePlacement(*this, ini, MainWindowSection);
+  StoreColumns(*archive_->List()->horizontalHeader(), ini, MainWindowSection, "lvDraws");
+}
+
+void MainWindow::ApplyTabVisibility(const TViewSettings& view, bool systemsMenuShown) {
+  gui::ApplyTabVisibility(pages_, view);
+  const bool systems = systemsMenuShown && view.SystemsEnabled;
+  pages_.Tabs->setTabVisible(PageSystems, systems);
+  if (systemsMenu_) systemsMenu_->menuAction()->setVisible(systemsMenuShown);
+  for (const char* name : {"SystemStakeAll", "SystemStakeFilter"})
+    if (QAction* action = actions_ ? actions_->Action(name) : nullptr) action->setVisible(systems);
+}
+
 void MainWindow::Phase2() {
-  main_->SetStatus(PanelOperation, "Инициализация...");
-  setWindowTitle(windowTitle() + ToQ(" версия " + ApplicationVersion()));
-  main_->SetDrawsOffset(0);
-  if (!main_->StakesOpenAtStart()) {
-    // A second copy on the same folder: nothing is loaded, nothing is stored.
-    started_ = true;
-    close();
-    emit StartupFinished();
-    return;
-  }
-  main_->LoadArchive();
-  main_->CombsGenerate(main_->Generate, true);
-  main_->RefreshViews(true);
-  main_->RatingsLoad();
-  main_->TablesLoad();
-  main_->ScriptAutoLoad();
-  main_->SystemsSetUp();
-  main_->ScriptLibraryLoad();
-  systemsSetUp_ = true;
-  ApplyTabVisibility();
-  main_->SetStatus(PanelOperation, "");
-  RefreshViews();
+  main_->StartPhase2();
   started_ = true;
   UpdateCommandStates();
-  if (main_->View.AutoUpdates && main_->SelfUpdateAtStart() == 1 && Restart()) {
-    emit StartupFinished();
-    return;
-  }
-  main_->FullSetEnsure(false, {});
-  DownloadAtStart();
-  if (main_->View.FirstRun) ShowFirstRun();
-  RefreshViews();
-  UpdateCommandStates();
   emit StartupFinished();
-}
-
-void MainWindow::DownloadAtStart() {
-  switch (main_->View.DownloadDrawsOnStart) {
-    case 0:
-      if (!host_.Ask("Обновить список тиражей?\r\rДля выполнения обновления необходимо действующее подключение к сети "
-                     "Интернет.",
-                     "", true))
-        return;
-      break;
-    case 1:
-      break;
-    default:
-      return;
-  }
-  main_->DrawsDownloadExecute();
-}
-
-void MainWindow::ShowFirstRun() {
-  FirstRunDialog dialog(this, helpFile_, FirstRunLinks(main_->Network), [this](const std::string& url) { host_.OpenUrl(url); });
-  RunModal(dialog);
-  if (dialog.DoNotShowAgain()) {
-    main_->View.FirstRun = false;
-    main_->StoreViewSetting("FirstRun");
-  }
-}
-
-bool MainWindow::Restart() {
-  if (!QProcess::startDetached(QCoreApplication::applicationFilePath(), {QStringLiteral("restart")},
-                               ToQ(ProgramDir()))) {
-    host_.ShowError("Ошибка инициализации программы!\r\rНе удалось запустить программу заново.");
-    return false;
-  }
-  close();
-  return true;
-}
-
-void MainWindow::ApplyTabVisibility() {
-  gui::ApplyTabVisibility(pages_, main_->View);
-  // The systems tab, menu and play commands appear with phase 2, as the systems are set up.
-  const bool systems = systemsSetUp_ && main_->View.SystemsEnabled;
-  pages_.Tabs->setTabVisible(PageSystems, systems);
-  if (systemsMenu_) systemsMenu_->menuAction()->setVisible(systemsSetUp_);
-  for (const char* name : {"SystemStakeAll", "SystemStakeFilter"})
-    if (QAction* action = actions_->Action(name)) action->setVisible(systems);
-}
-
-void MainWindow::EditConfig() {
-  TConfigData config = main_->Config;
-  if (EditConfigDialog(this, config)) main_->ConfigConfirm(config);
-}
-
-void MainWindow::EditShredding() {
-  TShreddingConfig shredding = main_->Shredding;
-  if (EditShreddingDialog(this, shredding)) main_->ShreddingConfirm(shredding);
-}
-
-void MainWindow::EditProxy() {
-  TProxyDialogFields fields = ProxyDialogPrefill(main_->Proxy);
-  if (EditProxyDialog(this, fields)) main_->EditProxyApply(fields);
-}
-
-void MainWindow::CheckUpdate() {
-  if (main_->CheckUpdateExecute() == 1) Restart();
-}
-
-void MainWindow::ShowAbout() {
-  AboutDialog dialog(this, main_->DataDir());
-  RunModal(dialog);
 }
 
 void MainWindow::UpdateCommandStates() {
@@ -225,35 +144,37 @@ void MainWindow::ViewChanged(TView view) {
   if (view == TView::DrawsList && archive_) archive_->Refresh();
 }
 
-void MainWindow::RefreshViews() { archive_->Refresh(); }
-
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (main_->ScriptRunState.Running && !main_->ScriptRunState.StopRequested) {
-    if (!host_.Ask("Остановить выполнение сценария?", "", false)) {
-      event->ignore();
-      return;
-    }
-    main_->ScriptStopExecute();
+  if (!main_->QuitRequested() && !main_->CloseQuery()) {
+    event->ignore();
+    return;
   }
-  StoreViewState();
+  ShutDown();
   event->accept();
 }
 
-void MainWindow::StoreViewState() {
-  if (stored_ || !started_) return;
-  stored_ = true;
+void MainWindow::ShutDown() {
+  if (shutDown_) return;
+  shutDown_ = true;
   TViewSettings& view = main_->View;
   view.LeftPanelWidth = leftSplit_->PaneSize();
   TakePanelSizes(pages_, view);
-  main_->SaveViewSettingsAtExit();
-  try {
-    TIniFile ini(main_->DataPath(ViewSettingsFileName));
-    StorePlacement(*this, ini, MainWindowSection);
-    StoreColumns(*archive_->List()->horizontalHeader(), ini, MainWindowSection, "lvDraws");
-    ini.UpdateFile();
-  } catch (const std::exception& e) {
-    host_.ShowError(std::string("Ошибка сохранения параметров программы!\r\r") + e.what());
-  }
+  main_->ShutDown();
+}
+
+void MainWindow::EditConfig() {
+  TConfigData config = main_->Config;
+  if (EditConfigDialog(this, config)) main_->ConfigConfirm(config);
+}
+
+void MainWindow::EditShredding() {
+  TShreddingConfig shredding = main_->Shredding;
+  if (EditShreddingDialog(this, shredding)) main_->ShreddingConfirm(shredding);
+}
+
+void MainWindow::EditProxy() {
+  TProxyDialogFields fields = ProxyDialogPrefill(main_->Proxy);
+  if (EditProxyDialog(this, fields)) main_->EditProxyApply(fields);
 }
 
 void MainWindow::ShowTab(const QString& caption) {

@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the left panel (archive and combinations), the main tab set, the menus and
-// the status bar over one TFormMain. It shows and forwards; the application object decides.
+// the status bar over one TFormMain. It shows and forwards; the application object decides,
+// including the start-up phases, the close request and shut-down.
 #include <QMainWindow>
 #include <QTimer>
 #include <memory>
@@ -32,28 +33,20 @@ class MainWindow : public QMainWindow {
   ActionRegistry& Actions() { return *actions_; }
   ArchiveTab& Archive() { return *archive_; }
   const MainPages& Pages() const { return pages_; }
-  // True once phase 2 has run (or was not started because phase 1 failed).
+  // True once phase 2 has run, or when it will not (phase 1 ended the start).
   bool Started() const { return started_; }
   // Sets every action's enabled and checked state from the application object, and the busy
   // cursor.
   void UpdateCommandStates();
   // The view whose data the application object changed.
   void ViewChanged(TView view);
-  // Every view the window shows, after a change the core did not name (a new tab shown).
-  void RefreshViews();
-  // Shows or hides the tabs, the catalog panel and the systems commands as the settings say.
-  void ApplyTabVisibility();
+  // The systems menu appears with phase 2.
+  void SetSystemsMenu(QMenu* menu) { systemsMenu_ = menu; }
 
-  // The window's own commands.
+  // The settings dialogs' commands.
   void EditConfig();
   void EditShredding();
   void EditProxy();
-  void CheckUpdate();
-  void ShowAbout();
-  // The systems menu appears with phase 2.
-  void SetSystemsMenu(QMenu* menu) { systemsMenu_ = menu; }
-  // The help file's path; empty when there is none.
-  const std::string& HelpFile() const { return helpFile_; }
 
  signals:
   void StartupFinished();
@@ -64,11 +57,11 @@ class MainWindow : public QMainWindow {
  private:
   void BuildLayout();
   void Phase2();
-  void DownloadAtStart();
-  void ShowFirstRun();
-  // Starts the program again with "restart" and closes this window; false when it cannot start.
-  bool Restart();
-  void StoreViewState();
+  void ApplyTabVisibility(const TViewSettings& view, bool systemsMenuShown);
+  void RestoreLayout(const TIniFile& ini);
+  void StoreLayout(TIniFile& ini);
+  // Panel sizes into the settings, then the application object's shut-down; once.
+  void ShutDown();
   void ShowTab(const QString& caption);
 
   WindowHost host_;
@@ -78,15 +71,12 @@ class MainWindow : public QMainWindow {
   QTabWidget* left_ = nullptr;
   PaneSplitter* leftSplit_ = nullptr;
   ArchiveTab* archive_ = nullptr;
+  QMenu* systemsMenu_ = nullptr;
   QTimer startTimer_;
   QTimer idleTimer_;
   bool started_ = false;
   bool busyCursor_ = false;
-  bool stored_ = false;
-  bool systemsSetUp_ = false;
-  QMenu* systemsMenu_ = nullptr;
-  std::string helpFile_;
-  std::vector<std::string> switches_;
+  bool shutDown_ = false;
 };
 
 }  // namespace kavrin::gui

@@ -11,7 +11,6 @@
 #include <set>
 
 #include "app/commandtable.h"
-#include "app/links.h"
 #include "gui/archive/archivetab.h"
 #include "gui/common/panesplitter.h"
 #include "gui/common/qttext.h"
@@ -23,56 +22,23 @@ namespace {
 
 using enum TCommandMenu;
 
-// The commands of the window itself (its dialogs, the help and link commands, the start-up
-// download choice), in the table's form. A name the application object's table already has is
-// taken from the table.
+// The settings dialogs' commands, in the table's form, until the application object's table
+// carries them; a name the table has is taken from the table.
 std::vector<TCommand> WindowCommands(MainWindow& window) {
   TFormMain& m = window.Main();
-  const auto idle = [&m] { return !m.Busy(); };
   std::vector<TCommand> commands;
-  auto add = [&](TCommandMenu menu, const char* name, const char* caption, std::function<void()> execute) -> TCommand& {
+  auto add = [&](const char* name, const char* caption, std::function<void()> execute) {
     TCommand& c = commands.emplace_back();
-    c.Menu = menu;
+    c.Menu = Program;
     c.Name = name;
     c.Caption = caption;
     c.Hint = caption;
-    c.Update = idle;
+    c.Update = [&m] { return !m.Busy(); };
     c.Execute = std::move(execute);
-    return c;
   };
-  add(Program, "EditConfig", "Параметры", [&window] { window.EditConfig(); }).Hint = "Параметры системы";
-  add(Program, "EditShredding", "Формулы шинковки", [&window] { window.EditShredding(); });
-  add(Program, "EditProxy", "Параметры proxy-сервера", [&window] { window.EditProxy(); });
-  add(Program, "ExitProgram", "Выход", [&window] { window.close(); });
-  for (int mode = 0; mode <= 2; ++mode) {
-    static const char* const captions[] = {"По запросу (по умолчанию)", "Автоматически", "Отключено"};
-    TCommand& c = add(Draws, "", captions[mode], [&m, mode] {
-      m.View.DownloadDrawsOnStart = mode;
-      m.StoreViewSetting("DownloadDrawsOnStart");
-    });
-    c.Name = "AutoDownload" + std::to_string(mode);
-    c.Submenu = "Автозагрузка при запуске программы";
-    c.RadioGroup = "AutoDownload";
-    c.Checked = [&m, mode] { return m.View.DownloadDrawsOnStart == mode; };
-  }
-  TCommand& help = add(Help, "GetHelp", "Справка", [&window] { window.Host().OpenUrl(window.HelpFile()); });
-  help.Shortcut = "F1";
-  help.Update = [&window, idle] { return idle() && !window.HelpFile().empty(); };
-  const std::pair<const char*, std::pair<const char*, TLinkPage>> links[] = {
-      {"OpenLotoSite", {"Сайт лотереи", TLinkPage::LotterySite}},
-      {"urlMainSite", {"Официальный сайт проекта", TLinkPage::MainSite}},
-      {"urlAuthSite", {"Страница автора", TLinkPage::AuthorSite}},
-      {"urlAuthText", {"Статьи для начинающих", TLinkPage::Articles}},
-      {"urlTG", {"Канал в Telegram", TLinkPage::Telegram}},
-      {"urlBlog", {"Наш блог", TLinkPage::Blog}},
-      {"urlYT", {"Наш видеоблог", TLinkPage::VideoChannel}},
-      {"urlVK", {"Группа ВКонтакте", TLinkPage::GroupVK}},
-      {"urlOK", {"Группа в Одноклассниках", TLinkPage::GroupOK}}};
-  for (const auto& [name, link] : links) {
-    const TLinkPage page = link.second;
-    add(Help, name, link.first, [&window, &m, page] { window.Host().OpenUrl(LinkAddress(m.Network, page)); });
-  }
-  add(Help, "About", "О программе", [&window] { window.ShowAbout(); });
+  add("EditConfig", "Параметры", [&window] { window.EditConfig(); });
+  add("EditShredding", "Формулы шинковки", [&window] { window.EditShredding(); });
+  add("EditProxy", "Параметры proxy-сервера", [&window] { window.EditProxy(); });
   return commands;
 }
 

@@ -19,7 +19,11 @@
 #include "gui/common/progresswindow.h"
 #include "gui/common/qttext.h"
 #include "gui/common/waitwindow.h"
+#include "gui/help/aboutdialog.h"
+#include "gui/help/firstrundialog.h"
 #include "gui/help/updatedialog.h"
+#include "gui/main/viewstate.h"
+#include "core/inifile.h"
 
 namespace kavrin::gui {
 
@@ -129,11 +133,36 @@ void WindowHost::ShowDetails(const TDetailsView& view) {
 void WindowHost::ShowGraph(const TGraphData& graph) {
   GraphWindow dialog(&window_);
   dialog.ShowData(graph);
+  try {
+    RestorePlacement(dialog, TIniFile(ViewSettingsPath), "TFormGraph");
+  } catch (const std::exception& e) {
+    ShowError(std::string("Ошибка загрузки параметров программы!\r\r") + e.what());
+  }
   RunModal(dialog);
+  try {
+    TIniFile ini(ViewSettingsPath);
+    StorePlacement(dialog, ini, "TFormGraph");
+    ini.UpdateFile();
+  } catch (const std::exception& e) {
+    ShowError(std::string("Ошибка сохранения параметров программы!\r\r") + e.what());
+  }
 }
 
 void WindowHost::ShowTab(const std::string& caption) {
   if (OnShowTab) OnShowTab(ToQ(caption));
+}
+
+void WindowHost::SetCaption(const std::string& caption) { window_.setWindowTitle(ToQ(caption)); }
+
+void WindowHost::ShowAbout(const std::string& title, const std::string& version) {
+  AboutDialog dialog(&window_, title, version, DataDir);
+  RunModal(dialog);
+}
+
+bool WindowHost::ShowFirstRun(const TFirstRunDialog& dialog, const std::function<void()>& openHelp) {
+  FirstRunWindow window(&window_, dialog, openHelp, [this](const std::string& url) { OpenUrl(url); });
+  RunModal(window);
+  return window.DoNotShowAgain();
 }
 
 bool WindowHost::AskInstallUpdate(const TUpdateOffer& offer) {

@@ -24,11 +24,20 @@ class WindowHost : public UiHost {
 
   // Called by ProcessEvents after the window's events: the window's command-state pass.
   std::function<void()> OnIdle;
+  // The window's own parts of start-up and shut-down (MainWindow sets them).
+  std::function<void(const TViewSettings&, bool)> OnApplyTabVisibility;
+  std::function<void(const TIniFile&)> OnRestoreLayout;
+  std::function<void(TIniFile&)> OnStoreLayout;
+  std::function<void()> OnQuit;
   // Resets the view whose data changed.
   std::function<void(TView)> OnViewChanged;
   // Brings the tab with this caption to the front.
   std::function<void(const QString&)> OnShowTab;
   QLabel* Panel(int panel) const { return panels_.at(panel); }
+  // The view-settings file, where the graph window keeps its placement; the data folder the
+  // about window names.
+  std::string ViewSettingsPath;
+  std::string DataDir;
 
   void ShowError(const std::string& text) override;
   void ShowInfo(const std::string& text) override;
@@ -55,6 +64,21 @@ class WindowHost : public UiHost {
   void ShowGraph(const TGraphData& graph) override;
   void ShowTab(const std::string& caption) override;
   bool AskInstallUpdate(const TUpdateOffer& offer) override;
+  void SetCaption(const std::string& caption) override;
+  void ApplyTabVisibility(const TViewSettings& view, bool systemsMenuShown) override {
+    if (OnApplyTabVisibility) OnApplyTabVisibility(view, systemsMenuShown);
+  }
+  void RestoreLayout(const TIniFile& ini) override {
+    if (OnRestoreLayout) OnRestoreLayout(ini);
+  }
+  void StoreLayout(TIniFile& ini) override {
+    if (OnStoreLayout) OnStoreLayout(ini);
+  }
+  void Quit() override {
+    if (OnQuit) OnQuit();
+  }
+  void ShowAbout(const std::string& title, const std::string& version) override;
+  bool ShowFirstRun(const TFirstRunDialog& dialog, const std::function<void()>& openHelp) override;
 
   // The dialogs of the combination, stake and regular-stake tabs are not built yet: they
   // answer as a cancelled dialog.

@@ -44,6 +44,7 @@ ConfigDialog::ConfigDialog(QWidget* parent, const TConfigData& config)
   profits->setColumnCount(2);
   profits->setHorizontalHeaderLabels({QStringLiteral("Совпадений"), QStringLiteral("Сумма выигрыша")});
   profits->verticalHeader()->hide();
+  profits->verticalHeader()->setDefaultSectionSize(profits->fontMetrics().height() + 8);
   profits->horizontalHeader()->setStretchLastSection(true);
   profits->setItemDelegateForColumn(0, new PatternDelegate(QStringLiteral("[0-9]*"), profits));
   profits->setItemDelegateForColumn(1, new PatternDelegate(QStringLiteral("[0-9]*(%1[0-9]*)?").arg(separator), profits));
