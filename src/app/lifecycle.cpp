@@ -39,7 +39,7 @@ bool TTemplateMain::StartPhase1() {
     LoadViewSettings();
     if (Switches.NoLanguage) View.Language = TViewSettings{}.Language;
     host_.SetCaption(ApplicationTitle);
-    Stats.HelpFile = FindHelpFile(ProgramFolder, LanguageAbbreviation(View.Language));
+    Stats.HelpFile = FindHelpFile(ProgramFolder, InterfaceLanguageAbbreviation(View.Language));
 
     Combs.BufferInvalidate();
     ScriptRunState = {};

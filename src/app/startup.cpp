@@ -91,7 +91,7 @@ TStartSwitches ParseStartSwitches(const std::vector<std::string>& args) {
 
 std::unique_ptr<TProcessServices> SystemProcessServices() { return std::make_unique<TProcProcesses>(); }
 
-std::string LanguageAbbreviation(int languageId) {
+std::string InterfaceLanguageAbbreviation(int languageId) {
   // Only the built-in Russian texts exist, so every stored id falls back to them.
   return "RUS";
 }

@@ -50,7 +50,7 @@ bool WaitForPredecessor(TProcessServices& processes, ProcessEvents&& processEven
 // wins; without one, the last path tried.
 std::string FindHelpFile(const std::string& programFolder, const std::string& languageAbbreviation);
 // The three-letter abbreviation of a language id (1049: "RUS").
-std::string LanguageAbbreviation(int languageId);
+std::string InterfaceLanguageAbbreviation(int languageId);
 
 // The web pages the link commands open.
 struct TLinkCommand {

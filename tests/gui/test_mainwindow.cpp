@@ -157,6 +157,10 @@ void MainWindowTest::actionsAreDisabledWhileBusyButStop() {
   window->UpdateCommandStates();
   QVERIFY(actions.Action("DrawsAdd")->isEnabled());
   QVERIFY(!QApplication::overrideCursor());
+
+  // While idle, the hint of the command under the pointer shows in the operation panel.
+  actions.Action("AutoSelfUpdate")->hover();
+  QCOMPARE(PanelText(*window, PanelOperation), QStringLiteral("Автоматическое обновление программы при запуске"));
 }
 
 void MainWindowTest::closingDuringAScenarioRunAsks() {
