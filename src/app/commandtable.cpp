@@ -122,6 +122,8 @@ void AddCombsCommands(TTableBuilder& t) {
       .Key("Ctrl+F")
       .Context(CombsListMenu);
   t.Add(Combs, "CombsInfo", "Сведения о комбинации", &M::CombsInfoUpdate, &M::CombsInfoExecute).Context(CombsListMenu);
+  t.Switch(Combs, "ViewColorCombs", "Выделять каналы в списке комбинаций", &M::ViewColorCombsUpdate,
+           &M::ViewColorCombsChecked, &M::ViewColorCombsExecute);
   t.Add(Combs, "CombsDelExists", "Исключить тиражи", &M::CombsDelExistsUpdate, &M::CombsDelExistsExecute).Key("Ctrl+E");
   t.Add(Combs, "CombsDelSelected", "Удалить выделенные", &M::CombsDelSelectedUpdate, &M::CombsDelSelectedExecute)
       .Key("Ctrl+Del", CombsList)
@@ -139,6 +141,9 @@ void AddStatisticsCommands(TTableBuilder& t) {
       .Key("Ctrl+F7");
   t.Switch(Statistics, "StatFullSet", "Использовать сравнение с полным набором комбинаций", &M::StatFullSetUpdate,
            &M::StatFullSetChecked, &M::StatFullSetExecute);
+  t.Switch(Statistics, "StatTotalLine", "График идеального распределения", &M::StatTotalLineUpdate,
+           &M::StatTotalLineChecked, &M::StatTotalLineExecute);
+  t.Add(Statistics, "StatDescription", "Описание статистики", &M::StatDescriptionUpdate, &M::StatDescriptionExecute);
   t.Add(Statistics, "StatFavorites", "Избранные статистики", &M::StatFavoritesUpdate, &M::StatFavoritesExecute);
   t.Add(Statistics, "StatAllMethods", "Все доступные статистики", &M::StatAllMethodsUpdate, &M::StatAllMethodsExecute);
 }
@@ -323,6 +328,9 @@ void AddSystemsCommands(TTableBuilder& t) {
 }
 
 void AddProgramCommands(TTableBuilder& t) {
+  t.Add(Program, "EditConfig", "Параметры", &M::EditConfigUpdate, &M::EditConfigExecute);
+  t.Add(Program, "EditShredding", "Формулы шинковки", &M::EditShreddingUpdate, &M::EditShreddingExecute);
+  t.Add(Program, "EditProxy", "Параметры proxy-сервера", &M::EditProxyUpdate, &M::EditProxyExecute);
   t.Add(Program, "ExitProgram", "Выход", &M::ExitProgramUpdate, &M::ExitProgramExecute);
 }
 

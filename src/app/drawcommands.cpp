@@ -42,30 +42,6 @@ void TTemplateMain::DrawsEditExecute() {
   RefreshViews(false);
 }
 
-void TTemplateMain::DrawsInfoExecute() {
-  if (DrawsSelection.empty()) return;
-  const int index = Archive.IndexOfPosition(DrawsSelection.front());
-  if (index < 0 || index >= Archive.Count()) return;
-  const TDrawRec& draw = Archive.At(index);
-  TDetailsView view;
-  view.Numbers = draw.Numbers;
-  view.MatrixCols = Config.MatrixCols;
-  view.ChannelSize = Config.ChannelSize;
-  view.Properties.push_back({"Номер тиража:", std::to_string(draw.Number)});
-  view.Properties.push_back({"Дата тиража:", draw.Date});
-  // Each value as the method gives it for this draw, with the draws before it as history.
-  Guarded("", [&] {
-    for (int entry = 0; entry < Stats.Count(); ++entry) {
-      if (!Stats.IsVisible(entry) || !Stats.Items(entry).MethodClass->IsGraph()) continue;
-      const std::unique_ptr<TCustomStat> stat = Stats.CreateStat(entry);
-      auto& graph = dynamic_cast<TCustomGraphStat&>(*stat);
-      view.Properties.push_back(
-          {stat->InstanceCaption(), std::to_string(graph.DrawValue(index, index - 1, View.SortedDraws))});
-    }
-  });
-  host_.ShowDetails(view);
-}
-
 void TTemplateMain::DrawsDelExecute() {
   if (DrawsSelection.empty()) return;
   const std::string question =
@@ -96,14 +72,14 @@ void TTemplateMain::DrawsDelExecute() {
 
 void TTemplateMain::DrawsSortedExecute() {
   View.SortedDraws = !View.SortedDraws;
-  StoreViewSetting("SortedDraws");
+  StoreViewSetting(&TViewSettings::SortedDraws);
   UpdateArchiveList(true);
   RefreshViews(true);
 }
 
 void TTemplateMain::ViewColorDrawsExecute() {
   View.ColorDraws = !View.ColorDraws;
-  StoreViewSetting("ColorDraws");
+  StoreViewSetting(&TViewSettings::ColorDraws);
   ViewChanged(TView::DrawsList);
 }
 

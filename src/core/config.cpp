@@ -30,15 +30,19 @@ std::array<uint8_t, NumberMax> SegmentsFromText(const std::string& text) {
   return segments;
 }
 
+uint8_t SegmentCellValue(const std::string& text, std::string& error) {
+  error.clear();
+  const std::string cell = Trim(text);
+  if (cell.empty()) return 1;
+  if (cell.size() == 1 && cell[0] >= '1' && cell[0] <= '9') return static_cast<uint8_t>(cell[0] - '0');
+  error = Format("Некорректное значение: %s!\r\rУкажите любое число от 1 до 9", {cell});
+  return 1;
+}
+
 std::string SegmentsToText(const std::array<uint8_t, NumberMax>& segments) {
   std::string text;
   for (uint8_t s : segments) text += std::to_string(s);
   return text;
-}
-
-std::optional<std::string> SegmentCellRefusal(const std::string& text) {
-  if (text.empty() || (text.size() == 1 && text[0] >= '1' && text[0] <= '9')) return std::nullopt;
-  return Format("Некорректное значение: %s!\r\rУкажите любое число от 1 до 9", {text});
 }
 
 void LoadGenerateConfig(const TIniFile& ini, TGenerateConfig& config) {

@@ -49,24 +49,6 @@ TEST_F(DrawCommands, DeletingTwoRowsAsksOnceAndNoChangesNothing) {
   EXPECT_EQ(main.refreshes, std::vector<bool>{false});
 }
 
-TEST_F(DrawCommands, InfoShowsTheSelectedDrawWithItsOwnValues) {
-  Seed(ThreeDraws());
-  main.InitStatistics();
-  main.Stats.ApplyFavorites("SUMS");
-  EXPECT_FALSE(main.DrawsInfoUpdate());
-  main.DrawsSelection = {1, 0};  // the first selected row is the one shown
-  ASSERT_TRUE(main.DrawsInfoUpdate());
-  main.SetDrawsOffset(2);  // the offset plays no part: the draw is valued at its own place
-  main.DrawsInfoExecute();
-  ASSERT_EQ(host.detailViews.size(), 1u);
-  const TDetailsView& view = host.detailViews[0];
-  EXPECT_EQ(view.Numbers, (TComb{6, 7, 8, 9, 10}));
-  ASSERT_EQ(view.Properties.size(), 3u);
-  EXPECT_EQ(view.Properties[0], (TDetailsProperty{"Номер тиража:", "2"}));
-  EXPECT_EQ(view.Properties[1], (TDetailsProperty{"Дата тиража:", "02.01.2020 10:00"}));
-  EXPECT_EQ(view.Properties[2], (TDetailsProperty{"Сумма тиража: все значения", "40"}));
-}
-
 TEST_F(DrawCommands, DeletingOneRowAsksForTheRecord) {
   Seed(ThreeDraws());
   main.DrawsSelection = {1};

@@ -68,14 +68,6 @@ TEST(Config, Segments) {
   EXPECT_EQ(config.MatrixSegments, TConfigData::DefaultSegments()) << "no key: every number in segment 1";
 }
 
-TEST(Config, SegmentCellRefusal) {
-  EXPECT_EQ(SegmentCellRefusal(""), std::nullopt) << "an empty cell reads as 1";
-  EXPECT_EQ(SegmentCellRefusal("7"), std::nullopt);
-  for (const char* bad : {"0", "10", "77"})
-    EXPECT_EQ(SegmentCellRefusal(bad), Format("Некорректное значение: %s!\r\rУкажите любое число от 1 до 9", {bad}))
-        << bad;
-}
-
 TEST(Config, CostWithDecimalCommaRoundTrips) {
   ConfigFile file;
   TIniFile ini = file.Open("[STAKES]\r\nCost=0,25\r\nMaxStake=8\r\n");

@@ -19,9 +19,6 @@
 #include "gui/main/actionregistry.h"
 #include "gui/main/viewstate.h"
 #include "gui/main/windowcommands.h"
-#include "gui/settings/configdialog.h"
-#include "gui/settings/proxydialog.h"
-#include "gui/settings/shreddingdialog.h"
 
 // The resources of the static GUI library are registered by the program that links it.
 static void InitResources() { Q_INIT_RESOURCE(resources); }
@@ -160,21 +157,6 @@ void MainWindow::ShutDown() {
   view.LeftPanelWidth = leftSplit_->PaneSize();
   TakePanelSizes(pages_, view);
   main_->ShutDown();
-}
-
-void MainWindow::EditConfig() {
-  TConfigData config = main_->Config;
-  if (EditConfigDialog(this, config)) main_->ConfigConfirm(config);
-}
-
-void MainWindow::EditShredding() {
-  TShreddingConfig shredding = main_->Shredding;
-  if (EditShreddingDialog(this, shredding)) main_->ShreddingConfirm(shredding);
-}
-
-void MainWindow::EditProxy() {
-  TProxyDialogFields fields = ProxyDialogPrefill(main_->Proxy);
-  if (EditProxyDialog(this, fields)) main_->EditProxyApply(fields);
 }
 
 void MainWindow::ShowTab(const QString& caption) {

@@ -43,11 +43,6 @@ class MainWindow : public QMainWindow {
   // The systems menu appears with phase 2.
   void SetSystemsMenu(QMenu* menu) { systemsMenu_ = menu; }
 
-  // The settings dialogs' commands.
-  void EditConfig();
-  void EditShredding();
-  void EditProxy();
-
  signals:
   void StartupFinished();
 

@@ -8,7 +8,6 @@
 #include <QTableView>
 #include <QToolBar>
 #include <map>
-#include <set>
 
 #include "app/commandtable.h"
 #include "gui/archive/archivetab.h"
@@ -21,26 +20,6 @@ namespace kavrin::gui {
 namespace {
 
 using enum TCommandMenu;
-
-// The settings dialogs' commands, in the table's form, until the application object's table
-// carries them; a name the table has is taken from the table.
-std::vector<TCommand> WindowCommands(MainWindow& window) {
-  TFormMain& m = window.Main();
-  std::vector<TCommand> commands;
-  auto add = [&](const char* name, const char* caption, std::function<void()> execute) {
-    TCommand& c = commands.emplace_back();
-    c.Menu = Program;
-    c.Name = name;
-    c.Caption = caption;
-    c.Hint = caption;
-    c.Update = [&m] { return !m.Busy(); };
-    c.Execute = std::move(execute);
-  };
-  add("EditConfig", "Параметры", [&window] { window.EditConfig(); });
-  add("EditShredding", "Формулы шинковки", [&window] { window.EditShredding(); });
-  add("EditProxy", "Параметры proxy-сервера", [&window] { window.EditProxy(); });
-  return commands;
-}
 
 // The widget whose focus a list-scoped shortcut needs.
 QWidget* ScopeWidget(MainWindow& window, TShortcutScope scope) {
@@ -59,12 +38,7 @@ QWidget* ScopeWidget(MainWindow& window, TShortcutScope scope) {
 
 void BuildWindowCommands(MainWindow& window) {
   ActionRegistry& registry = window.Actions();
-  std::vector<TCommand> commands = BuildCommandTable(window.Main());
-  std::set<std::string> names;
-  for (const TCommand& c : commands) names.insert(c.Name);
-  for (TCommand& c : WindowCommands(window))
-    if (!names.count(c.Name)) commands.push_back(std::move(c));
-  for (const TCommand& c : commands) registry.Add(c, ScopeWidget(window, c.Scope));
+  for (const TCommand& c : BuildCommandTable(window.Main())) registry.Add(c, ScopeWidget(window, c.Scope));
 
   // Menus in the table's menu order, submenus where the entries name one, radio groups exclusive.
   QMenuBar* bar = window.menuBar();

@@ -22,6 +22,9 @@
 #include "gui/help/aboutdialog.h"
 #include "gui/help/firstrundialog.h"
 #include "gui/help/updatedialog.h"
+#include "gui/settings/configdialog.h"
+#include "gui/settings/proxydialog.h"
+#include "gui/settings/shreddingdialog.h"
 #include "gui/main/viewstate.h"
 #include "core/inifile.h"
 
@@ -153,6 +156,10 @@ void WindowHost::ShowTab(const std::string& caption) {
 }
 
 void WindowHost::SetCaption(const std::string& caption) { window_.setWindowTitle(ToQ(caption)); }
+
+bool WindowHost::EditConfig(TConfigData& config) { return EditConfigDialog(&window_, config); }
+bool WindowHost::EditShredding(TShreddingConfig& shredding) { return EditShreddingDialog(&window_, shredding); }
+bool WindowHost::EditProxy(TProxyDialogFields& fields) { return EditProxyDialog(&window_, fields); }
 
 void WindowHost::ShowAbout(const std::string& title, const std::string& version) {
   AboutDialog dialog(&window_, title, version, DataDir);

@@ -78,6 +78,9 @@ class WindowHost : public UiHost {
     if (OnQuit) OnQuit();
   }
   void ShowAbout(const std::string& title, const std::string& version) override;
+  bool EditConfig(TConfigData& config) override;
+  bool EditShredding(TShreddingConfig& shredding) override;
+  bool EditProxy(TProxyDialogFields& fields) override;
   bool ShowFirstRun(const TFirstRunDialog& dialog, const std::function<void()>& openHelp) override;
 
   // The dialogs of the combination, stake and regular-stake tabs are not built yet: they

@@ -111,16 +111,13 @@ void ConfigDialog::SegmentEdited(int row, int column) {
   const int number = row * grid->columnCount() + column + 1;
   if (number > NumberMax) return;
   QTableWidgetItem* item = grid->item(row, column);
-  const std::string text = FromQ(item->text());
-  uint8_t segment = 1;
-  if (const auto refusal = SegmentCellRefusal(text)) {
-    ShowErrorBox(this, *refusal);
+  std::string error;
+  segments_[number - 1] = SegmentCellValue(FromQ(item->text()), error);
+  if (!error.empty()) {
+    ShowErrorBox(this, error);
     const QSignalBlocker block(grid);
     item->setText(QStringLiteral("1"));
-  } else if (!text.empty()) {
-    segment = static_cast<uint8_t>(std::stoi(text));
   }
-  segments_[number - 1] = segment;
 }
 
 TConfigData ConfigDialog::Result() const {
