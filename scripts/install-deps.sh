@@ -8,6 +8,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcurl4-openssl-dev libssl-dev zlib1g-dev libcpp-httplib-dev libxlsxwriter-dev
   clang-14 libclang-rt-14-dev
+  qt6-base-dev qt6-charts-dev qt6-translations-l10n libqt6svg6 fonts-dejavu-core
+  xvfb xauth
 )
 
 missing=()

@@ -322,13 +322,7 @@ void TTemplateMain::CombsInfoExecute() {
   view.Numbers = Combs.CombsList[row];
   view.MatrixCols = Config.MatrixCols;
   view.ChannelSize = Config.ChannelSize;
-  Guarded("", [&] {
-    for (int entry = 0; entry < Stats.Count(); ++entry) {
-      if (!Stats.IsVisible(entry) || !Stats.Items(entry).MethodClass->IsGraph()) continue;
-      const std::unique_ptr<TCustomStat> stat = Stats.CreateStat(entry);
-      view.Properties.push_back({stat->InstanceCaption(), std::to_string(StatCombinationValue(*stat, view.Numbers))});
-    }
-  });
+  AddGraphValues(view, [&](TCustomGraphStat& graph) { return StatCombinationValue(graph, view.Numbers); });
   host_.ShowDetails(view);
 }
 

@@ -84,6 +84,7 @@ void AddDrawsCommands(TTableBuilder& t) {
   t.Add(Draws, "DrawsAdd", "Добавить", &M::DrawsAddUpdate, &M::DrawsAddExecute).Context(DrawsListMenu);
   t.Add(Draws, "DrawsEdit", "Изменить", &M::DrawsEditUpdate, &M::DrawsEditExecute).Context(DrawsListMenu);
   t.Add(Draws, "DrawsDel", "Удалить", &M::DrawsDelUpdate, &M::DrawsDelExecute).Context(DrawsListMenu);
+  t.Add(Draws, "DrawsInfo", "Сведения о тираже", &M::DrawsInfoUpdate, &M::DrawsInfoExecute).Context(DrawsListMenu);
   t.Switch(Draws, "DrawsSorted", "Упорядочить MIN->MAX", &M::DrawsSortedUpdate, &M::DrawsSortedChecked,
            &M::DrawsSortedExecute);
   t.Switch(Draws, "ViewColorDraws", "Выделять каналы в списке тиражей", &M::ViewColorDrawsUpdate,
@@ -121,6 +122,8 @@ void AddCombsCommands(TTableBuilder& t) {
       .Key("Ctrl+F")
       .Context(CombsListMenu);
   t.Add(Combs, "CombsInfo", "Сведения о комбинации", &M::CombsInfoUpdate, &M::CombsInfoExecute).Context(CombsListMenu);
+  t.Switch(Combs, "ViewColorCombs", "Выделять каналы в списке комбинаций", &M::ViewColorCombsUpdate,
+           &M::ViewColorCombsChecked, &M::ViewColorCombsExecute);
   t.Add(Combs, "CombsDelExists", "Исключить тиражи", &M::CombsDelExistsUpdate, &M::CombsDelExistsExecute).Key("Ctrl+E");
   t.Add(Combs, "CombsDelSelected", "Удалить выделенные", &M::CombsDelSelectedUpdate, &M::CombsDelSelectedExecute)
       .Key("Ctrl+Del", CombsList)
@@ -138,6 +141,9 @@ void AddStatisticsCommands(TTableBuilder& t) {
       .Key("Ctrl+F7");
   t.Switch(Statistics, "StatFullSet", "Использовать сравнение с полным набором комбинаций", &M::StatFullSetUpdate,
            &M::StatFullSetChecked, &M::StatFullSetExecute);
+  t.Switch(Statistics, "StatTotalLine", "График идеального распределения", &M::StatTotalLineUpdate,
+           &M::StatTotalLineChecked, &M::StatTotalLineExecute);
+  t.Add(Statistics, "StatDescription", "Описание статистики", &M::StatDescriptionUpdate, &M::StatDescriptionExecute);
   t.Add(Statistics, "StatFavorites", "Избранные статистики", &M::StatFavoritesUpdate, &M::StatFavoritesExecute);
   t.Add(Statistics, "StatAllMethods", "Все доступные статистики", &M::StatAllMethodsUpdate, &M::StatAllMethodsExecute);
 }
@@ -368,6 +374,9 @@ void AddSystemsCommands(TTableBuilder& t) {
 }
 
 void AddProgramCommands(TTableBuilder& t) {
+  t.Add(Program, "EditConfig", "Параметры", &M::EditConfigUpdate, &M::EditConfigExecute);
+  t.Add(Program, "EditShredding", "Формулы шинковки", &M::EditShreddingUpdate, &M::EditShreddingExecute);
+  t.Add(Program, "EditProxy", "Параметры proxy-сервера", &M::EditProxyUpdate, &M::EditProxyExecute);
   t.Add(Program, "ExitProgram", "Выход", &M::ExitProgramUpdate, &M::ExitProgramExecute);
 }
 

@@ -72,14 +72,15 @@ void TTemplateMain::DrawsDelExecute() {
 
 void TTemplateMain::DrawsSortedExecute() {
   View.SortedDraws = !View.SortedDraws;
-  StoreViewSetting("SortedDraws");
+  StoreViewSetting(&TViewSettings::SortedDraws);
   UpdateArchiveList(true);
   RefreshViews(true);
 }
 
 void TTemplateMain::ViewColorDrawsExecute() {
   View.ColorDraws = !View.ColorDraws;
-  StoreViewSetting("ColorDraws");
+  StoreViewSetting(&TViewSettings::ColorDraws);
+  ViewChanged(TView::DrawsList);
 }
 
 void TTemplateMain::DrawsImportExecute() {

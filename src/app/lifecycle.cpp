@@ -158,7 +158,7 @@ void TTemplateMain::ShowFirstRunDialog() {
   if (!View.FirstRun) return;
   if (!host_.ShowFirstRun(FirstRunDialog(GetHelpUpdate()), [this] { GetHelpExecute(); })) return;
   View.FirstRun = false;
-  StoreViewSetting("FirstRun");
+  StoreViewSetting(&TViewSettings::FirstRun);
 }
 
 void TTemplateMain::Restart() {
@@ -224,7 +224,7 @@ void TTemplateMain::LinkExecute(const std::string& name) {
 
 void TTemplateMain::AutoDownloadExecute(int mode) {
   View.DownloadDrawsOnStart = mode;
-  StoreViewSetting("DownloadDrawsOnStart");
+  StoreViewSetting(&TViewSettings::DownloadDrawsOnStart);
 }
 
 int TTemplateMain::CheckUpdate() {

@@ -87,7 +87,7 @@ void TTemplateMain::SystemsSetUp() {
 void TTemplateMain::SystemsOnExecute() {
   SetOperationText("Подождите пожалуйста...");
   View.SystemsEnabled = !View.SystemsEnabled;
-  StoreViewSetting("SystemsEnabled");
+  StoreViewSetting(&TViewSettings::SystemsEnabled);
   if (View.SystemsEnabled) {
     SystemsRefresh();
   } else {

@@ -121,7 +121,7 @@ bool TTemplateMain::RatingsExportFile(const std::string& path) {
 
 void TTemplateMain::RatingsEffModeExecute(int mode) {
   View.RatingsEffMode = mode;
-  StoreViewSetting("RatingsEffMode");
+  StoreViewSetting(&TViewSettings::RatingsEffMode);
 }
 
 void TTemplateMain::StakesGraphDrawsExecute() {

@@ -267,7 +267,7 @@ void TTemplateMain::RatingsToScriptExecute() {
 
 void TTemplateMain::LogToggleExecute() {
   View.ScriptLogEnabled = !View.ScriptLogEnabled;
-  StoreViewSetting("ScriptLogEnabled");
+  StoreViewSetting(&TViewSettings::ScriptLogEnabled);
 }
 
 void TTemplateMain::LogsDeleteExecute() { LogFilesDelete(ScriptLogMask()); }

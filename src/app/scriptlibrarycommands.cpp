@@ -80,7 +80,7 @@ void TTemplateMain::ScriptLibraryFilterChange(int index) {
 
 void TTemplateMain::ScriptLibraryExecute() {
   View.ScriptLibraryOn = !View.ScriptLibraryOn;
-  StoreViewSetting("ScriptLibraryOn");
+  StoreViewSetting(&TViewSettings::ScriptLibraryOn);
   ScriptLibraryLoad();
 }
 

@@ -45,7 +45,7 @@ int TTemplateMain::SelfUpdateAtStart() {
 
 void TTemplateMain::AutoSelfUpdateExecute() {
   View.AutoUpdates = !View.AutoUpdates;
-  StoreViewSetting("AutoUpdates");
+  StoreViewSetting(&TViewSettings::AutoUpdates);
 }
 
 }  // namespace kavrin

@@ -323,17 +323,17 @@ void TTemplateMain::StakesCheckManualExecute() {
 
 void TTemplateMain::LogStakesExecute() {
   View.StakesLogEnabled = !View.StakesLogEnabled;
-  StoreViewSetting("StakesLogEnabled");
+  StoreViewSetting(&TViewSettings::StakesLogEnabled);
 }
 
 void TTemplateMain::StakesScrollExecute() {
   View.StakesScrollEnabled = !View.StakesScrollEnabled;
-  StoreViewSetting("StakesScrollEnabled");
+  StoreViewSetting(&TViewSettings::StakesScrollEnabled);
 }
 
 void TTemplateMain::StakesCheckLineExecute() {
   View.StakesCheckOnLine = !View.StakesCheckOnLine;
-  StoreViewSetting("StakesCheckOnLine");
+  StoreViewSetting(&TViewSettings::StakesCheckOnLine);
 }
 
 void TTemplateMain::LogStakesDeleteExecute() { LogFilesDelete(StakeLogMask); }

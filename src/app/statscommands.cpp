@@ -44,7 +44,7 @@ void TTemplateMain::ShreddingConfirm(const TShreddingConfig& edited) {
 
 void TTemplateMain::StatFullSetExecute() {
   View.PrefetchsEnabled = !View.PrefetchsEnabled;
-  StoreViewSetting("PrefetchsEnabled");
+  StoreViewSetting(&TViewSettings::PrefetchsEnabled);
   if (View.PrefetchsEnabled) FullSetEnsure(false, 0);
   if (StatRefreshUpdate()) StatCalculate(true);
 }

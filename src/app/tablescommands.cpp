@@ -54,7 +54,7 @@ void TTemplateMain::TablesSave() {
 
 void TTemplateMain::TabTablesExecute() {
   View.TabTables = !View.TabTables;
-  StoreViewSetting("TabTables");
+  StoreViewSetting(&TViewSettings::TabTables);
   if (View.TabTables) {
     TablesLoad();
   } else {

@@ -58,13 +58,21 @@ void TTemplateMain::SaveViewSettingsAtExit() {
   });
 }
 
-void TTemplateMain::StoreViewSetting(const std::string& key) {
-  Guarded("Ошибка сохранения параметров программы!", [&] {
-    TIniFile ini(DataPath(ViewSettingsFileName));
-    kavrin::StoreViewSetting(ini, View, key);
+namespace {
+
+template <typename Member>
+void StoreOne(TTemplateMain& main, Member member) {
+  main.Guarded("Ошибка сохранения параметров программы!", [&] {
+    TIniFile ini(main.DataPath(ViewSettingsFileName));
+    StoreViewSetting(ini, main.View, member);
     ini.UpdateFile();
   });
 }
+
+}  // namespace
+
+void TTemplateMain::StoreViewSetting(TViewSwitch member) { StoreOne(*this, member); }
+void TTemplateMain::StoreViewSetting(TViewNumber member) { StoreOne(*this, member); }
 
 void TTemplateMain::LoadConfig() {
   TOperation operation(*this, "Загрузка файла конфигурации...");

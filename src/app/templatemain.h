@@ -160,7 +160,8 @@ class TTemplateMain {
   void LoadViewSettings();
   void SaveViewSettingsAtExit();
   // Stores one view setting at once, as the switch commands do.
-  void StoreViewSetting(const std::string& key);
+  void StoreViewSetting(TViewSwitch member);
+  void StoreViewSetting(TViewNumber member);
   void LoadConfig();
   bool SaveMainConfig();
   bool SaveGenerateConfig();
@@ -200,6 +201,8 @@ class TTemplateMain {
   int32_t StatCombinationValue(int entry, const TComb& comb);
   // The same for an instance already created (a graph method).
   int32_t StatCombinationValue(TCustomStat& stat, const TComb& comb);
+  // The listed graph methods' values as detail rows; `valueOf` computes one method's value.
+  void AddGraphValues(TDetailsView& view, const std::function<int32_t(TCustomGraphStat&)>& valueOf);
   // Selected rows of the statistics table, in row order.
   std::vector<int> StatSelection;
 
@@ -223,6 +226,20 @@ class TTemplateMain {
   void StatFavoritesExecute();
   bool StatAllMethodsUpdate() const { return !Busy(); }
   void StatAllMethodsExecute();
+  // "График идеального распределения": the total line of the chart, only with the comparison on.
+  bool StatTotalLineUpdate() const { return !Busy() && View.PrefetchsEnabled; }
+  bool StatTotalLineChecked() const { return View.ShowTotalLine; }
+  void StatTotalLineExecute();
+  // Enter in the window length field (1..2147483647): kept for the next start, then as a kind change.
+  void StatWindowLengthChange(int length);
+  // "Описание статистики" of the selected kind.
+  bool StatDescriptionUpdate() const { return !Busy() && StatPage.Kinds.SelectedEntry() >= 0; }
+  void StatDescriptionExecute();
+  // "Параметры" and "Формулы шинковки": the dialogs, then ConfigConfirm / ShreddingConfirm.
+  bool EditConfigUpdate() const { return !Busy(); }
+  void EditConfigExecute();
+  bool EditShreddingUpdate() const { return !Busy(); }
+  void EditShreddingExecute();
 
   // Selected rows of the archive list, as positions (0 = newest).
   std::vector<int> DrawsSelection;
@@ -239,6 +256,9 @@ class TTemplateMain {
   void DrawsSortedExecute();
   bool ViewColorDrawsUpdate() const { return !Busy(); }
   bool ViewColorDrawsChecked() const { return View.ColorDraws; }
+  // "Сведения о тираже": the selected draw with the graph methods' values at that draw.
+  bool DrawsInfoUpdate() const { return !Busy() && !DrawsSelection.empty(); }
+  void DrawsInfoExecute();
   void ViewColorDrawsExecute();
   bool DrawsImportUpdate() const { return !Busy(); }
   void DrawsImportExecute();
@@ -312,6 +332,10 @@ class TTemplateMain {
   void CombsFindInDrawsExecute();
   bool CombsInfoUpdate() const { return !Busy() && !CombsSelection.Empty(); }
   void CombsInfoExecute();
+  // "Выделять каналы в списке комбинаций".
+  bool ViewColorCombsUpdate() const { return !Busy(); }
+  bool ViewColorCombsChecked() const { return View.ColorCombs; }
+  void ViewColorCombsExecute();
   bool CombsDelExistsUpdate() const {
     return !Busy() && !Combs.CombsList.Empty() && Archive.Count() > 0 && View.DrawsExclude > 0;
   }
@@ -490,6 +514,7 @@ class TTemplateMain {
   // The proxy dialog's OK: false, after showing why, when the fields are refused; otherwise the
   // settings are taken and stored at once.
   bool EditProxyApply(const TProxyDialogFields& fields);
+  void EditProxyExecute();
 
   // ---- the maker's online services (onlinesystemscommands.cpp, scriptlibrarycommands.cpp,
   //      selfupdatecommands.cpp) ----

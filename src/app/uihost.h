@@ -9,7 +9,9 @@
 #include "app/startup.h"
 #include "combs/combdetails.h"
 #include "combs/generate.h"
+#include "core/config.h"
 #include "core/drawlist.h"
+#include "core/proxylist.h"
 #include "core/inifile.h"
 #include "core/viewsettings.h"
 #include "online/scriptview.h"
@@ -165,6 +167,15 @@ class UiHost {
   // "Справочная информация"; the buttons call `openHelp` or OpenUrl. True when closed with
   // "Больше не показывать данный диалог" ticked.
   virtual bool ShowFirstRun(const TFirstRunDialog& dialog, const std::function<void()>& openHelp) { return false; }
+  // The settings dialog "Параметры системы" on a copy of the settings (segment cells go through
+  // SegmentCellValue) and the shredding formulas dialog; false when cancelled.
+  virtual bool EditConfig(TConfigData& config) { return false; }
+  virtual bool EditShredding(TShreddingConfig& shredding) { return false; }
+  // The proxy dialog "Параметры proxy-сервера": OK returns only fields that ProxyFromDialog accepts
+  // (a refusal shows its message and keeps the dialog open). False when cancelled.
+  virtual bool EditProxy(TProxyDialogFields& fields) { return false; }
+  // Whether the help file's pages can be shown (a viewer for the compiled help exists).
+  virtual bool CanShowHelpPages() const { return false; }
   // The method description window: the method's code, caption, group and features, and the help
   // page's address when a viewer for it exists (empty otherwise).
   virtual void ShowMethodDescription(const TMethodDescription& description) {}

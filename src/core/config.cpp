@@ -38,6 +38,15 @@ std::array<uint8_t, NumberMax> SegmentsFromText(const std::string& text) {
   return segments;
 }
 
+uint8_t SegmentCellValue(const std::string& text, std::string& error) {
+  error.clear();
+  const std::string cell = Trim(text);
+  if (cell.empty()) return 1;
+  if (cell.size() == 1 && cell[0] >= '1' && cell[0] <= '9') return static_cast<uint8_t>(cell[0] - '0');
+  error = Format("Некорректное значение: %s!\r\rУкажите любое число от 1 до 9", {cell});
+  return 1;
+}
+
 std::string SegmentsToText(const std::array<uint8_t, NumberMax>& segments) {
   std::string text;
   for (uint8_t s : segments) text += std::to_string(s);

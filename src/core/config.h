@@ -87,6 +87,9 @@ void StoreProxyConfig(TIniFile& ini, const TProxy& proxy);
 // (segments are 1..9; a 0 would name no segment).
 std::array<uint8_t, NumberMax> SegmentsFromText(const std::string& text);
 std::string SegmentsToText(const std::array<uint8_t, NumberMax>& segments);
+// A cell of the settings dialog's segment grid as typed: an empty cell is segment 1, a digit 1..9
+// is itself; anything else gives 1 and sets `error` to the message the dialog shows.
+uint8_t SegmentCellValue(const std::string& text, std::string& error);
 
 // The settings dialog's table of prizes: six rows "k=amount" for 0..5 matches.
 std::vector<std::string> ProfitRowsText(const TConfigData& config);

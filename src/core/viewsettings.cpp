@@ -102,13 +102,24 @@ void StoreViewSettingsAtExit(TIniFile& ini, const TViewSettings& settings) {
     if (k.written == Written::AtExit) WriteKey(ini, k, settings);
 }
 
-void StoreViewSetting(TIniFile& ini, const TViewSettings& settings, const std::string& key) {
+namespace {
+
+void StoreField(TIniFile& ini, const TViewSettings& settings, const Field& field) {
   for (const Key& k : Keys())
-    if (SameText(k.name, key)) {
+    if (k.field == field) {
       WriteKey(ini, k, settings);
       return;
     }
-  throw KavrinError("Unknown view setting: " + key);
+  throw KavrinError("The view setting has no key");
+}
+
+}  // namespace
+
+void StoreViewSetting(TIniFile& ini, const TViewSettings& settings, TViewSwitch member) {
+  StoreField(ini, settings, member);
+}
+void StoreViewSetting(TIniFile& ini, const TViewSettings& settings, TViewNumber member) {
+  StoreField(ini, settings, member);
 }
 
 bool InitPrefetchsOnFirstRun(TIniFile& ini, TViewSettings& settings) {

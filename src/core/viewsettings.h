@@ -61,9 +61,12 @@ struct TViewSettings {
 void LoadViewSettings(const TIniFile& ini, TViewSettings& settings);
 // Writes the keys that shut-down stores (panel sizes and depths the user drags or types).
 void StoreViewSettingsAtExit(TIniFile& ini, const TViewSettings& settings);
-// Writes one key from the settings (switches are stored when they change). Throws
-// KavrinError for a key the table does not have.
-void StoreViewSetting(TIniFile& ini, const TViewSettings& settings, const std::string& key);
+// Writes the key of one member (switches are stored when they change), named by the member so
+// that a mistyped key does not compile. Throws KavrinError for a member the key table lacks.
+using TViewSwitch = bool TViewSettings::*;
+using TViewNumber = int TViewSettings::*;
+void StoreViewSetting(TIniFile& ini, const TViewSettings& settings, TViewSwitch member);
+void StoreViewSetting(TIniFile& ini, const TViewSettings& settings, TViewNumber member);
 // The first run stores PrefetchsInit = on and PrefetchsEnabled; returns true when it did.
 bool InitPrefetchsOnFirstRun(TIniFile& ini, TViewSettings& settings);
 

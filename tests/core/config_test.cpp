@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/config.h"
+#include "core/format.h"
 #include "support/temp_dir.h"
 
 namespace kavrin {

@@ -36,9 +36,11 @@ TEST(ViewSettings, ExitWritesOnlyTheSizesAndSwitchesOneKey) {
   EXPECT_EQ(ini.ReadInteger(MainWindowSection, "LayoutCompareLen5", 0), 77);
   EXPECT_TRUE(ini.ValueExists(MainWindowSection, "ScriptLibraryFilter"));
 
-  StoreViewSetting(ini, view, "sorteddraws");
+  StoreViewSetting(ini, view, &TViewSettings::SortedDraws);
   EXPECT_EQ(ini.ReadString(MainWindowSection, "SortedDraws", ""), "1");
-  EXPECT_THROW(StoreViewSetting(ini, view, "NoSuchKey"), KavrinError);
+  view.RatingsEffMode = 2;
+  StoreViewSetting(ini, view, &TViewSettings::RatingsEffMode);
+  EXPECT_EQ(ini.ReadInteger(MainWindowSection, "RatingsEffMode", 0), 2);
 }
 
 TEST(ViewSettings, FirstRunMarksPrefetchs) {

@@ -1,0 +1,5 @@
+[TFormMain]
+AutoUpdates=0
+DownloadDrawsOnStart=2
+ScriptLibraryOn=0
+SystemsEnabled=0
