@@ -7,7 +7,7 @@
 #include "core/fileio.h"
 #include "core/format.h"
 #include "core/inifile.h"
-#include "stakes/textcase.h"
+#include "core/textcase.h"
 
 namespace kavrin {
 
