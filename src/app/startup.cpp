@@ -91,11 +91,6 @@ TStartSwitches ParseStartSwitches(const std::vector<std::string>& args) {
 
 std::unique_ptr<TProcessServices> SystemProcessServices() { return std::make_unique<TProcProcesses>(); }
 
-std::string LanguageAbbreviation(int languageId) {
-  // Only the built-in Russian texts exist, so every stored id falls back to them.
-  return "RUS";
-}
-
 std::string FindHelpFile(const std::string& programFolder, const std::string& languageAbbreviation) {
   const std::string name = Format("Vexa_%s.chm", {languageAbbreviation});
   const std::string parent = std::filesystem::path(programFolder).parent_path().string();

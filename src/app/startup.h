@@ -49,8 +49,6 @@ bool WaitForPredecessor(TProcessServices& processes, ProcessEvents&& processEven
 // then in its "help" subfolder, then in the "help" subfolder of its parent. The first that exists
 // wins; without one, the last path tried.
 std::string FindHelpFile(const std::string& programFolder, const std::string& languageAbbreviation);
-// The three-letter abbreviation of a language id (1049: "RUS").
-std::string LanguageAbbreviation(int languageId);
 
 // The web pages the link commands open.
 struct TLinkCommand {
