@@ -40,7 +40,9 @@ bool TTemplateMain::StartPhase1() {
     LoadViewSettings();
     if (Switches.NoLanguage) View.Language = TViewSettings{}.Language;
     host_.SetCaption(ApplicationTitle);
-    Stats.HelpFile = FindHelpFile(ProgramFolder, LanguageAbbreviation(View.Language));
+    // Only the built-in Russian texts exist: a language this program does not know is Russian.
+    const std::string language = LanguageAbbreviation(View.Language);
+    Stats.HelpFile = FindHelpFile(ProgramFolder, language.empty() ? "RUS" : language);
 
     Combs.BufferInvalidate();
     ScriptRunState = {};

@@ -8,14 +8,14 @@
 #include "app/templatemain.h"
 #include "core/errors.h"
 #include "core/fileio.h"
-#include "stakes/filemask.h"
+#include "core/filemask.h"
 #include "stakes/stakedialogs.h"
 
 namespace kavrin {
 namespace {
 
 void CheckIndex(const TScenarioLines& lines, int index) {
-  if (index < 0 || index >= static_cast<int>(lines.size())) throw KavrinError(ScriptIndexMessage(index));
+  if (index < 0 || index >= static_cast<int>(lines.size())) throw KavrinError(RecordNotFoundMessage(index));
 }
 
 }  // namespace

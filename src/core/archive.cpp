@@ -145,7 +145,7 @@ void TDrawArchive::Replace(int index, TDrawRec draw) {
 
 void TDrawArchive::DeleteDraw(int index) {
   if (index < 0 || index >= Count())
-    throw KavrinError(Format("Запись со индексом %d в файле данных не найдена!", {index}));
+    throw KavrinError(RecordNotFoundMessage(index));
   draws_.erase(draws_.begin() + index);
 }
 

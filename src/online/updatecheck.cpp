@@ -11,7 +11,7 @@
 #include "core/format.h"
 #include "online/languages.h"
 #include "online/process.h"
-#include "stakes/filemask.h"
+#include "core/filemask.h"
 
 namespace kavrin {
 namespace {

@@ -22,7 +22,6 @@ void SaveScenarioFile(const std::string& path, const TScenarioLines& lines) {
   WriteFileAtomic(path, Utf8ToCp1251(ScenarioText(lines)));
 }
 
-std::string ScriptIndexMessage(int index) { return Format("Запись со индексом %d в файле данных не найдена!", {index}); }
 
 void AppendScenarioLines(TScenarioLines& scenario, const TScenarioLines& added) {
   if (scenario.empty()) {

@@ -21,8 +21,6 @@ TScenarioLines ReadScenarioFile(const std::string& path);
 // file stays whole.
 void SaveScenarioFile(const std::string& path, const TScenarioLines& lines);
 
-// "Запись со индексом %d в файле данных не найдена!": a line index outside the scenario.
-std::string ScriptIndexMessage(int index);
 // Adds a scenario file's lines: into an empty scenario they replace it; otherwise, when there
 // are any, they follow one separator (none when the last line is already empty).
 void AppendScenarioLines(TScenarioLines& scenario, const TScenarioLines& added);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "stakes/textcase.h"
+#include "core/textcase.h"
 
 namespace kavrin {
 

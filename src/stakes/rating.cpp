@@ -7,7 +7,7 @@
 #include "core/errors.h"
 #include "core/fileio.h"
 #include "core/format.h"
-#include "stakes/textcase.h"
+#include "core/textcase.h"
 
 namespace kavrin {
 

@@ -4,7 +4,7 @@
 
 #include "core/errors.h"
 #include "core/format.h"
-#include "stakes/textcase.h"
+#include "core/textcase.h"
 
 namespace kavrin {
 namespace {

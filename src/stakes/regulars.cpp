@@ -8,7 +8,7 @@
 #include "core/format.h"
 #include "core/inifile.h"
 #include "core/money.h"
-#include "stakes/textcase.h"
+#include "core/textcase.h"
 
 namespace kavrin {
 

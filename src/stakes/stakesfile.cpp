@@ -24,7 +24,7 @@ constexpr char TempExtension[] = ".~tmp";
 }
 
 [[noreturn]] void ThrowNotFound(int64_t index) {
-  throw KavrinError(Format("Запись со индексом %d в файле данных не найдена!", {static_cast<long long>(index)}));
+  throw KavrinError(RecordNotFoundMessage(index));
 }
 
 // Opens (creating when missing) and locks; -1 with errno set on failure.

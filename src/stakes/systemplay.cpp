@@ -6,7 +6,7 @@
 #include "core/errors.h"
 #include "core/format.h"
 #include "core/inifile.h"
-#include "stakes/filemask.h"
+#include "core/filemask.h"
 #include "stakes/stakedialogs.h"
 
 namespace kavrin {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/format.h"
-#include "stats/textcompare.h"
+#include "core/textcase.h"
 
 namespace kavrin {
 namespace {

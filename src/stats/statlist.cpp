@@ -6,7 +6,7 @@
 #include "core/format.h"
 #include "core/inifile.h"
 #include "stats/registration.h"
-#include "stats/textcompare.h"
+#include "core/textcase.h"
 
 namespace kavrin {
 namespace {

@@ -5,7 +5,7 @@
 #include "core/format.h"
 #include "core/inifile.h"
 #include "core/money.h"
-#include "stats/textcompare.h"
+#include "core/textcase.h"
 
 namespace kavrin {
 namespace {

@@ -14,7 +14,7 @@
 #include "core/format.h"
 #include "core/inifile.h"
 #include "core/textlines.h"
-#include "stakes/filemask.h"
+#include "core/filemask.h"
 #include "stakes/stakedialogs.h"
 #include "stakes/systemplay.h"
 

@@ -6,7 +6,7 @@
 #include "app/templatemain_fixture.h"
 #include "core/errors.h"
 #include "core/inifile.h"
-#include "stakes/filemask.h"
+#include "core/filemask.h"
 
 namespace kavrin {
 namespace {
@@ -49,7 +49,7 @@ TEST_F(ScenarioCommands, WorkingFileIsReadAtStartAndKeptInStep) {
       main.ScriptReplaceLine(bad, "z");
       ADD_FAILURE();
     } catch (const KavrinError& e) {
-      EXPECT_EQ(std::string(e.what()), ScriptIndexMessage(bad));
+      EXPECT_EQ(std::string(e.what()), RecordNotFoundMessage(bad));
     }
     EXPECT_THROW(main.ScriptGetLine(bad), KavrinError);
   }

@@ -75,7 +75,7 @@ TEST(ScenarioLines, DeletingRowsKeepsTheOrderOfTheRest) {
   TScenarioLines lines{"1", "2", "3", "4", "5", "6"};
   DeleteScenarioLines(lines, {3, 1, 3, -1, 6});
   EXPECT_EQ(lines, (TScenarioLines{"1", "3", "5", "6"}));
-  EXPECT_EQ(ScriptIndexMessage(7), "Запись со индексом 7 в файле данных не найдена!");
+  EXPECT_EQ(RecordNotFoundMessage(7), "Запись со индексом 7 в файле данных не найдена!");
 }
 
 }  // namespace

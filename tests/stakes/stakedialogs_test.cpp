@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/format.h"
-#include "stakes/filemask.h"
+#include "core/filemask.h"
 #include "stakes/stakedialogs.h"
 #include "stakes/stakelog.h"
 #include "support/temp_dir.h"

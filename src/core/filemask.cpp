@@ -1,17 +1,17 @@
-#include "stakes/filemask.h"
+#include "core/filemask.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
+
+#include "core/textcase.h"
 
 namespace kavrin {
 
-bool MatchesFileMask(const std::string& name, const std::string& mask) {
+bool MatchesFileMask(const std::string& nameText, const std::string& maskText) {
+  const std::u32string name = CodePoints(nameText), mask = CodePoints(maskText);
   // Classic wildcard walk: remember the last "*" and retry from one character further.
-  size_t n = 0, m = 0, star = std::string::npos, resume = 0;
-  auto same = [](char a, char b) {
-    return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-  };
+  size_t n = 0, m = 0, star = std::u32string::npos, resume = 0;
+  auto same = [](char32_t a, char32_t b) { return LocaleLower(a) == LocaleLower(b); };
   while (n < name.size()) {
     if (m < mask.size() && (mask[m] == '?' || (mask[m] != '*' && same(mask[m], name[n])))) {
       ++n;
@@ -19,7 +19,7 @@ bool MatchesFileMask(const std::string& name, const std::string& mask) {
     } else if (m < mask.size() && mask[m] == '*') {
       star = m++;
       resume = n;
-    } else if (star != std::string::npos) {
+    } else if (star != std::u32string::npos) {
       m = star + 1;
       n = ++resume;
     } else {
