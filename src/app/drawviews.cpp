@@ -154,7 +154,7 @@ bool TDrawViews::TabGrapsUpdate() const { return Idle(); }
 bool TDrawViews::TabGrapsChecked() const { return main_.View.TabGraphs; }
 void TDrawViews::TabGrapsExecute() {
   main_.View.TabGraphs = !main_.View.TabGraphs;
-  main_.StoreViewSetting("TabGraphs");
+  main_.StoreViewSetting(&TViewSettings::TabGraphs);
   if (!main_.View.TabGraphs) return;
   GraphRebuild(true);
   main_.Host().ShowTab(GraphsTabCaption);
@@ -223,24 +223,24 @@ bool TDrawViews::TabCardUpdate() const { return Idle(); }
 bool TDrawViews::TabCardChecked() const { return main_.View.TabCard; }
 void TDrawViews::TabCardExecute() {
   main_.View.TabCard = !main_.View.TabCard;
-  main_.StoreViewSetting("TabCard");
+  main_.StoreViewSetting(&TViewSettings::TabCard);
   if (!main_.View.TabCard) return;
   CardRebuild(true);
   main_.Host().ShowTab(CardTabCaption);
 }
 
-void TDrawViews::ToggleSetting(bool& setting, const char* key, TView view) {
-  setting = !setting;
-  main_.StoreViewSetting(key);
+void TDrawViews::ToggleSetting(TViewSwitch setting, TView view) {
+  main_.View.*setting = !(main_.View.*setting);
+  main_.StoreViewSetting(setting);
   main_.ViewChanged(view);
 }
 
 bool TDrawViews::ViewColorCardUpdate() const { return Idle() && main_.View.TabCard; }
 bool TDrawViews::ViewColorCardChecked() const { return main_.View.ColorCard; }
-void TDrawViews::ViewColorCardExecute() { ToggleSetting(main_.View.ColorCard, "ColorCard", TView::Card); }
+void TDrawViews::ViewColorCardExecute() { ToggleSetting(&TViewSettings::ColorCard, TView::Card); }
 bool TDrawViews::ViewColorCardSequencesChecked() const { return main_.View.ColorCardSequences; }
 void TDrawViews::ViewColorCardSequencesExecute() {
-  ToggleSetting(main_.View.ColorCardSequences, "ColorCardSequences", TView::Card);
+  ToggleSetting(&TViewSettings::ColorCardSequences, TView::Card);
 }
 
 bool TDrawViews::CardFilter_IncludeUpdate() const {
@@ -268,7 +268,7 @@ bool TDrawViews::TabLayoutUpdate() const { return Idle(); }
 bool TDrawViews::TabLayoutChecked() const { return main_.View.TabLayout; }
 void TDrawViews::TabLayoutExecute() {
   main_.View.TabLayout = !main_.View.TabLayout;
-  main_.StoreViewSetting("TabLayout");
+  main_.StoreViewSetting(&TViewSettings::TabLayout);
   if (!main_.View.TabLayout) return;
   SchemaRebuild(true);
   CompareRebuild(true);
@@ -278,7 +278,7 @@ void TDrawViews::TabLayoutExecute() {
 bool TDrawViews::ViewShemaGradientUpdate() const { return Idle() && main_.View.TabLayout; }
 bool TDrawViews::ViewShemaGradientChecked() const { return main_.View.LayoutGradient; }
 void TDrawViews::ViewShemaGradientExecute() {
-  ToggleSetting(main_.View.LayoutGradient, "LayoutGradient", TView::Layout);
+  ToggleSetting(&TViewSettings::LayoutGradient, TView::Layout);
 }
 
 bool TDrawViews::LayoutCalcUpdate() const { return Idle() && main_.View.TabLayout && ArchiveNotEmpty(); }
@@ -307,7 +307,7 @@ bool TDrawViews::TabWeekUpdate() const { return Idle(); }
 bool TDrawViews::TabWeekChecked() const { return main_.View.TabWeek; }
 void TDrawViews::TabWeekExecute() {
   main_.View.TabWeek = !main_.View.TabWeek;
-  main_.StoreViewSetting("TabWeek");
+  main_.StoreViewSetting(&TViewSettings::TabWeek);
   if (!main_.View.TabWeek) return;
   WeekRebuild(true);
   main_.Host().ShowTab(WeekTabCaption);
@@ -320,14 +320,14 @@ bool TDrawViews::ViewWeekChartModeChecked() const { return main_.View.WeekChartM
 void TDrawViews::ViewWeekChartModeExecute() {
   int& mode = main_.View.WeekChartMode;
   mode = mode > 0 ? 0 : mode + 1;
-  main_.StoreViewSetting("WeekChartMode");
+  main_.StoreViewSetting(&TViewSettings::WeekChartMode);
   WeekChartRedraw();
 }
 
 bool TDrawViews::ViewWeekChartTypeChecked() const { return main_.View.WeekChartType; }
 void TDrawViews::ViewWeekChartTypeExecute() {
   main_.View.WeekChartType = !main_.View.WeekChartType;
-  main_.StoreViewSetting("WeekChartType");
+  main_.StoreViewSetting(&TViewSettings::WeekChartType);
   WeekChartRedraw();
 }
 

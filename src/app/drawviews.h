@@ -141,7 +141,7 @@ class TDrawViews {
   void LayoutFilter(TFilterMode mode);
   void WeekFilter(TFilterMode mode);
   // Stores a switch of the view settings and has the view redrawn.
-  void ToggleSetting(bool& setting, const char* key, TView view);
+  void ToggleSetting(TViewSwitch setting, TView view);
 
   TTemplateMain& main_;
   TDrawsGraphView graph_;

@@ -106,7 +106,7 @@ TEST_F(FullDiskTest, EveryStoreKeepsItsFile) {
 
   Check(
       dir.File(ViewSettingsFileName), [&] { test::WriteBytes(dir.File(ViewSettingsFileName), "[MAIN]\r\n"); },
-      [&] { main.StoreViewSetting("ColorDraws"); }, "Ошибка сохранения параметров программы!");
+      [&] { main.StoreViewSetting(&TViewSettings::ColorDraws); }, "Ошибка сохранения параметров программы!");
 
   Check(
       dir.File("list.lcv"), [&] { test::WriteBytes(dir.File("list.lcv"), "1;2;3;4;5\r\n"); },
