@@ -15,27 +15,7 @@ class TSilentHost final : public UiHost {
   void ShowInfo(const std::string&) override {}
   void ShowWarning(const std::string&, const std::string&) override {}
   bool Ask(const std::string&, const std::string&, bool) override { return false; }
-  bool InputNumber(const std::string&, const std::string&, int, int, int&) override { return false; }
-  bool InputText(const std::string&, const std::string&, std::string&) override { return false; }
-  bool ChooseOpenFile(const std::string&, const std::string&, std::string&) override { return false; }
-  bool ChooseSaveFile(const std::string&, const std::string&, std::string&) override { return false; }
-  bool EditDraw(const std::string&, TDrawDialogFields&) override { return false; }
   void SetStatus(int, const std::string&) override {}
-  void ProgressStart(const std::string&, int) override {}
-  void ProgressStep(int) override {}
-  void ProgressEnd() override {}
-  void ProcessEvents() override {}
-  void OpenUrl(const std::string&) override {}
-  bool GetClipboardText(std::string&) override { return false; }
-  void SetClipboardText(const std::string&) override {}
-  bool EditGenerate(TGenerateDialogFields&) override { return false; }
-  void ShowDetails(const TDetailsView&) override {}
-  bool EditFavorites(TFavoritesManager&) override { return false; }
-  bool EditStake(TStakeDialogFields&) override { return false; }
-  bool EditMultiStake(TStakeDialogFields&) override { return false; }
-  bool ChooseStakeCondition(int&, int&) override { return false; }
-  bool EditRegular(TRegularDialogFields&, int, const TTableStakesArray&) override { return false; }
-  void ShowGraph(const TGraphData&) override {}
 };
 
 // Passes recorded and not yet run by the calling thread, at most: each holds every list its

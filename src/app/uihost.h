@@ -59,6 +59,9 @@ struct TMethodDescription {
   std::string HelpAddress;  // the help page; empty without a viewer for the help file
 };
 
+// Every window, chooser and input box defaults to "cancelled" (and every display to nothing), so a
+// host overrides only what it shows; the boxes, the question and the status panels each host must
+// decide on.
 class UiHost {
  public:
   virtual ~UiHost() = default;
@@ -71,51 +74,53 @@ class UiHost {
   virtual bool Ask(const std::string& text, const std::string& caption, bool defaultYes) = 0;
 
   // Input boxes; false when cancelled.
-  virtual bool InputNumber(const std::string& caption, const std::string& prompt, int min, int max, int& value) = 0;
-  virtual bool InputText(const std::string& caption, const std::string& prompt, std::string& value) = 0;
+  virtual bool InputNumber(const std::string& caption, const std::string& prompt, int min, int max, int& value) {
+    return false;
+  }
+  virtual bool InputText(const std::string& caption, const std::string& prompt, std::string& value) { return false; }
   // File choosers with a filter such as "Файлы тиражей (*.csv)|*.csv"; false when cancelled.
-  virtual bool ChooseOpenFile(const std::string& filter, const std::string& defaultExt, std::string& path) = 0;
-  virtual bool ChooseSaveFile(const std::string& filter, const std::string& defaultExt, std::string& path) = 0;
+  virtual bool ChooseOpenFile(const std::string& filter, const std::string& defaultExt, std::string& path) { return false; }
+  virtual bool ChooseSaveFile(const std::string& filter, const std::string& defaultExt, std::string& path) { return false; }
 
   // The draw dialog: returns only fields that DrawFromDialog accepts, or false when cancelled.
-  virtual bool EditDraw(const std::string& caption, TDrawDialogFields& fields) = 0;
+  virtual bool EditDraw(const std::string& caption, TDrawDialogFields& fields) { return false; }
 
   virtual void SetStatus(int panel, const std::string& text) = 0;
   // The data shown by `view` changed (rows added, removed or rewritten); a host without that
   // view ignores it.
   virtual void ViewChanged(TView view) {}
-  virtual void ProgressStart(const std::string& text, int steps) = 0;
-  virtual void ProgressStep(int step) = 0;
-  virtual void ProgressEnd() = 0;
+  virtual void ProgressStart(const std::string& text, int steps) {}
+  virtual void ProgressStep(int step) {}
+  virtual void ProgressEnd() {}
   // Lets the window repaint and take the stop command during long operations.
-  virtual void ProcessEvents() = 0;
-  virtual void OpenUrl(const std::string& url) = 0;
+  virtual void ProcessEvents() {}
+  virtual void OpenUrl(const std::string& url) {}
   // The small borderless wait window of downloads: shown with the text (which may hold "\r"
   // breaks), closed by an empty text. A host without such a window ignores it.
   virtual void SetWaitText(const std::string& text) {}
 
   // The clipboard as text; GetClipboardText is false when it holds no text.
-  virtual bool GetClipboardText(std::string& text) = 0;
-  virtual void SetClipboardText(const std::string& text) = 0;
+  virtual bool GetClipboardText(std::string& text) { return false; }
+  virtual void SetClipboardText(const std::string& text) {}
   // The generation dialog, prefilled with the saved parameters; false when cancelled.
-  virtual bool EditGenerate(TGenerateDialogFields& fields) = 0;
+  virtual bool EditGenerate(TGenerateDialogFields& fields) { return false; }
   // The detail view "Подробная информация".
-  virtual void ShowDetails(const TDetailsView& view) = 0;
+  virtual void ShowDetails(const TDetailsView& view) {}
   // The favourites manager dialog; true when the user confirmed it (the caller then applies it).
-  virtual bool EditFavorites(TFavoritesManager& manager) = 0;
+  virtual bool EditFavorites(TFavoritesManager& manager) { return false; }
 
   // The stake dialogs. Each returns only fields its validation accepts (a refused OK shows the
   // message and keeps the dialog open), or false when cancelled. The stake dialog (caption
   // StakeDialogCaption) edits all fields, the multi-stake dialog all but the numbers.
-  virtual bool EditStake(TStakeDialogFields& fields) = 0;
-  virtual bool EditMultiStake(TStakeDialogFields& fields) = 0;
+  virtual bool EditStake(TStakeDialogFields& fields) { return false; }
+  virtual bool EditMultiStake(TStakeDialogFields& fields) { return false; }
   // The condition dialog of deletion by condition: mode 0..4 and overlap count 0..5.
-  virtual bool ChooseStakeCondition(int& mode, int& threshold) = 0;
+  virtual bool ChooseStakeCondition(int& mode, int& threshold) { return false; }
   // The regular stake dialog for `selected` combinations selected in the working list; a comment
   // already used by one of `existing` is refused.
-  virtual bool EditRegular(TRegularDialogFields& fields, int selected, const TTableStakesArray& existing) = 0;
+  virtual bool EditRegular(TRegularDialogFields& fields, int selected, const TTableStakesArray& existing) { return false; }
   // A graph window, shown modally.
-  virtual void ShowGraph(const TGraphData& graph) = 0;
+  virtual void ShowGraph(const TGraphData& graph) {}
   // The repeats analysis dialog (caption RepeatsCaption), modal, opened with its first result;
   // the user's parameters go back through `dialog`, which recomputes through dialog.Calculate.
   // A host without it ignores it.

@@ -33,27 +33,11 @@ class ConsoleHost : public UiHost {
   void ShowInfo(const std::string& text) override;
   void ShowWarning(const std::string& text, const std::string& caption) override;
   bool Ask(const std::string& text, const std::string& caption, bool defaultYes) override;
-  bool InputNumber(const std::string&, const std::string&, int, int, int&) override { return false; }
-  bool InputText(const std::string&, const std::string&, std::string&) override { return false; }
-  bool ChooseOpenFile(const std::string&, const std::string&, std::string&) override { return false; }
-  bool ChooseSaveFile(const std::string&, const std::string&, std::string&) override { return false; }
-  bool EditDraw(const std::string&, TDrawDialogFields&) override { return false; }
   void SetStatus(int panel, const std::string& text) override;
   void ProgressStart(const std::string& text, int steps) override;
   void ProgressStep(int step) override;
   void ProgressEnd() override;
   void ProcessEvents() override;
-  void OpenUrl(const std::string&) override {}
-  bool GetClipboardText(std::string&) override { return false; }
-  void SetClipboardText(const std::string&) override {}
-  bool EditGenerate(TGenerateDialogFields&) override { return false; }
-  void ShowDetails(const TDetailsView&) override {}
-  bool EditFavorites(TFavoritesManager&) override { return false; }
-  bool EditStake(TStakeDialogFields&) override { return false; }
-  bool EditMultiStake(TStakeDialogFields&) override { return false; }
-  bool ChooseStakeCondition(int&, int&) override { return false; }
-  bool EditRegular(TRegularDialogFields&, int, const TTableStakesArray&) override { return false; }
-  void ShowGraph(const TGraphData&) override {}
 
  private:
   using TClock = std::chrono::steady_clock;

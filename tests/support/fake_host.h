@@ -61,15 +61,11 @@ class FakeHost : public UiHost {
   }
   bool Ask(const std::string& text, const std::string& caption, bool defaultYes) override;
   bool InputNumber(const std::string&, const std::string&, int min, int max, int& value) override;
-  bool InputText(const std::string&, const std::string&, std::string&) override { return false; }
   bool ChooseOpenFile(const std::string&, const std::string&, std::string& path) override { return NextFile(path); }
   bool ChooseSaveFile(const std::string&, const std::string&, std::string& path) override { return NextFile(path); }
   bool EditDraw(const std::string& caption, TDrawDialogFields& fields) override;
   void SetStatus(int panel, const std::string& text) override;
   void ViewChanged(TView view) override { changedViews.push_back(view); }
-  void ProgressStart(const std::string&, int) override {}
-  void ProgressStep(int) override {}
-  void ProgressEnd() override {}
   void ProcessEvents() override { ++processEventsCalls; }
   void OpenUrl(const std::string& url) override { openedUrls.push_back(url); }
   bool GetClipboardText(std::string& text) override;

@@ -83,17 +83,6 @@ class WindowHost : public UiHost {
   bool EditProxy(TProxyDialogFields& fields) override;
   bool ShowFirstRun(const TFirstRunDialog& dialog, const std::function<void()>& openHelp) override;
 
-  // The dialogs of the combination, stake and regular-stake tabs are not built yet: they
-  // answer as a cancelled dialog.
-  bool EditGenerate(TGenerateDialogFields& fields) override { return false; }
-  bool EditFavorites(TFavoritesManager& manager) override { return false; }
-  bool EditStake(TStakeDialogFields& fields) override { return false; }
-  bool EditMultiStake(TStakeDialogFields& fields) override { return false; }
-  bool ChooseStakeCondition(int& mode, int& threshold) override { return false; }
-  bool EditRegular(TRegularDialogFields& fields, int selected, const TTableStakesArray& existing) override {
-    return false;
-  }
-
  private:
   QMainWindow& window_;
   std::array<QLabel*, StatusPanelCount> panels_{};
