@@ -44,7 +44,9 @@ bool ValidRuleComb(const TComb& comb) { return comb == TComb{} || IsValidComb(co
 std::string TableStakeRecordProblem(const TTableStakeData& rule) {
   if (rule.Source > 1) return Format("источник %d вне диапазона от 0 до 1", {rule.Source});
   if (!ValidRuleComb(rule.Start)) return "стартовая комбинация не из пяти разных чисел от 1 до 50";
-  if (!ValidRuleComb(rule.Current)) return "текущая комбинация не из пяти разных чисел от 1 до 50";
+  // A rule on its own combination shifts the current one: it must be a combination to shift.
+  if (rule.Source == 0 ? !IsValidComb(rule.Current) : !ValidRuleComb(rule.Current))
+    return "текущая комбинация не из пяти разных чисел от 1 до 50";
   if (rule.Step < -NumberMax || rule.Step > NumberMax)
     return Format("шаг %d вне диапазона от %d до %d", {rule.Step, -NumberMax, NumberMax});
   if (rule.Stakes < 0) return Format("количество ставок %d отрицательно", {rule.Stakes});

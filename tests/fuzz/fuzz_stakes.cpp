@@ -22,8 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TStakesFile stakes(scratch.Write(StakesFileName, fuzz::AsText(data, size)));
   try {
     stakes.Open();
-    if (stakes.TornTail()) stakes.Truncate(stakes.Count() * static_cast<int64_t>(StakeRecordSize));
-    if (stakes.Obsolete()) stakes.Truncate();
+    (void)stakes.ApplyVersionRule();
     TRatingsArray ratings;
     stakes.ForEach(0, [&](int64_t, const TStakeData& stake) {
       (void)StakesTableRow(stake);

@@ -84,6 +84,8 @@ TEST(RegularStakes, RecordsOutOfRangeAreRefusedByTheirNumber) {
   TTableStakeData start = Rule({1, 2, 3, 4, 51}, 1);
   TTableStakeData current = Rule({1, 2, 3, 4, 5}, 1);
   current.Current = {7, 7, 8, 9, 10};
+  TTableStakeData noCurrent = Rule({1, 2, 3, 4, 5}, 1);  // its own combination, but none to shift
+  noCurrent.Current = {};
   TTableStakeData step = Rule({1, 2, 3, 4, 5}, 51);
   TTableStakeData count = Rule({1, 2, 3, 4, 5}, 1);
   count.Stakes = -1;
@@ -91,6 +93,7 @@ TEST(RegularStakes, RecordsOutOfRangeAreRefusedByTheirNumber) {
       {"source", source, "источник 2 вне диапазона от 0 до 1"},
       {"start", start, "стартовая комбинация не из пяти разных чисел от 1 до 50"},
       {"current", current, "текущая комбинация не из пяти разных чисел от 1 до 50"},
+      {"no current", noCurrent, "текущая комбинация не из пяти разных чисел от 1 до 50"},
       {"step", step, "шаг 51 вне диапазона от -50 до 50"},
       {"count", count, "количество ставок -1 отрицательно"},
   };
