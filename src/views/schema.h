@@ -79,12 +79,7 @@ class TSchemaView {
   const TSchemaGrid& Grid() const { return grid_; }
 
  private:
-  struct TStamp {
-    size_t Draws;
-    int Offset, Depth;
-    friend bool operator==(const TStamp&, const TStamp&) = default;
-  };
-  TStaleness<TStamp> staleness_;
+  TStaleness<TWindowStamp> staleness_;
   TSchemaGrid grid_;
 };
 

@@ -58,6 +58,14 @@ struct TDrawWindow {
 };
 TDrawWindow AnalysisWindow(int drawCount, int offset, int depth);
 
+// What a view over a window of draws is computed from: the archive's size, the offset and the
+// depth.
+struct TWindowStamp {
+  size_t Draws;
+  int Offset, Depth;
+  friend bool operator==(const TWindowStamp&, const TWindowStamp&) = default;
+};
+
 // The memory of what a view was last computed from.
 template <typename Stamp>
 class TStaleness {

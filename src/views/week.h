@@ -48,12 +48,7 @@ class TWeekView {
   const TWeekTable& Table() const { return table_; }
 
  private:
-  struct TStamp {
-    size_t Draws;
-    int Offset, Depth;
-    friend bool operator==(const TStamp&, const TStamp&) = default;
-  };
-  TStaleness<TStamp> staleness_;
+  TStaleness<TWindowStamp> staleness_;
   TWeekTable table_;
 };
 

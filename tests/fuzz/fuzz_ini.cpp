@@ -14,11 +14,7 @@
 using namespace kavrin;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static TStatList* stats = [] {
-    auto* list = new TStatList;
-    list->BuildMethods();
-    return list;
-  }();
+  TStatList* stats = &fuzz::BuiltStats();
   fuzz::Scratch scratch;
   const std::string path = scratch.Write("Kavrin_5x50.ini", fuzz::AsText(data, size));
   // The favourites file is an INI file too; every entry gets its favourite mark and caption anew.

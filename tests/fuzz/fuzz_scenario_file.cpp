@@ -11,11 +11,7 @@
 using namespace kavrin;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static TStatList* stats = [] {
-    auto* list = new TStatList;
-    list->BuildMethods();
-    return list;
-  }();
+  TStatList* stats = &fuzz::BuiltStats();
   fuzz::Scratch scratch;
   try {
     const TScenarioLines lines = ReadScenarioFile(scratch.Write("scenario.lsc", fuzz::AsText(data, size)));

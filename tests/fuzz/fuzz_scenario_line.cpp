@@ -11,11 +11,7 @@
 using namespace kavrin;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static TStatList* stats = [] {
-    auto* list = new TStatList;
-    list->BuildMethods();
-    return list;
-  }();
+  TStatList* stats = &fuzz::BuiltStats();
   const std::string line(fuzz::AsText(data, size));
   (void)ScriptViewCells(line, *stats);
   (void)ScriptLineHasFilters(line, *stats);

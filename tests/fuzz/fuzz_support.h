@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "stats/statlist.h"
+
 namespace kavrin::fuzz {
 
 inline std::string_view AsText(const uint8_t* data, size_t size) {
@@ -14,6 +16,16 @@ inline std::string_view AsText(const uint8_t* data, size_t size) {
 // A fresh folder (in memory where the system allows) for one input, removed with everything in
 // it (the readers' own temporary files included), so that no run leaves a file behind. Only an
 // input that crashes the harness keeps its folder, which scripts/fuzz.sh then removes.
+// The statistic registry with its methods built, made once for the whole run.
+inline TStatList& BuiltStats() {
+  static TStatList* stats = [] {
+    auto* list = new TStatList;
+    list->BuildMethods();
+    return list;
+  }();
+  return *stats;
+}
+
 class Scratch {
  public:
   Scratch();
