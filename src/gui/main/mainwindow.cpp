@@ -88,6 +88,7 @@ void MainWindow::BuildLayout() {
   setCentralWidget(leftSplit_);
   connect(pages_.Tabs, &QTabWidget::currentChanged, this, [this] { main_->RefreshViews(false); });
   connect(archive_, &ArchiveTab::SelectionChanged, this, &MainWindow::UpdateCommandStates);
+  // The pages of the main tab set and the combination page, each filled by its own folder.
 }
 
 void MainWindow::RestoreLayout(const TIniFile& ini) {
@@ -103,11 +104,13 @@ void MainWindow::RestoreLayout(const TIniFile& ini) {
   pages_.ScriptSplit->SetPaneSize(view.ScriptLibraryHeight);
   pages_.FiltersSplit->SetPaneSize(view.FiltersHeight);
   RestoreColumns(*archive_->List()->horizontalHeader(), ini, MainWindowSection, "lvDraws");
+  for (ViewPage* page : viewPages_) page->RestoreLayout(ini);
 }
 
 void MainWindow::StoreLayout(TIniFile& ini) {
   StorePlacement(*this, ini, MainWindowSection);
   StoreColumns(*archive_->List()->horizontalHeader(), ini, MainWindowSection, "lvDraws");
+  for (const ViewPage* page : viewPages_) page->StoreLayout(ini);
 }
 
 void MainWindow::ApplyTabVisibility(const TViewSettings& view, bool systemsMenuShown) {
@@ -137,8 +140,8 @@ void MainWindow::UpdateCommandStates() {
 }
 
 void MainWindow::ViewChanged(TView view) {
-  // The views of the other tabs are reset by their own widgets as those tabs are built.
   if (view == TView::DrawsList && archive_) archive_->Refresh();
+  for (ViewPage* page : viewPages_) page->ViewChanged(view);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

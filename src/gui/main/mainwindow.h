@@ -11,6 +11,7 @@
 #include "app/formmain.h"
 #include "gui/main/windowhost.h"
 #include "gui/tabs/mainpages.h"
+#include "gui/tabs/viewpage.h"
 
 class QMenu;
 class QTabWidget;
@@ -40,6 +41,9 @@ class MainWindow : public QMainWindow {
   void UpdateCommandStates();
   // The view whose data the application object changed.
   void ViewChanged(TView view);
+  // A page whose views follow the application object's notifications and whose layout is
+  // restored and stored with the window's (the page stays owned by its Qt parent).
+  void AddPage(ViewPage& page) { viewPages_.push_back(&page); }
   // The systems menu appears with phase 2.
   void SetSystemsMenu(QMenu* menu) { systemsMenu_ = menu; }
 
@@ -66,6 +70,7 @@ class MainWindow : public QMainWindow {
   QTabWidget* left_ = nullptr;
   PaneSplitter* leftSplit_ = nullptr;
   ArchiveTab* archive_ = nullptr;
+  std::vector<ViewPage*> viewPages_;
   QMenu* systemsMenu_ = nullptr;
   QTimer startTimer_;
   QTimer idleTimer_;

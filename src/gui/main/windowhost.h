@@ -1,7 +1,7 @@
 #pragma once
 // UiHost with real widgets: the boxes, inputs, file choosers, clipboard, status panels, wait and
-// progress windows of the main window. The dialogs of the tabs are handed to the window through
-// DialogSet, so this file stays the thin platform layer.
+// progress windows of the main window. The overrides that show a tab's own dialogs are defined
+// in that tab's folder, next to the dialog, so this file stays the thin platform layer.
 #include <QString>
 #include <array>
 #include <functional>
@@ -82,6 +82,18 @@ class WindowHost : public UiHost {
   bool EditShredding(TShreddingConfig& shredding) override;
   bool EditProxy(TProxyDialogFields& fields) override;
   bool ShowFirstRun(const TFirstRunDialog& dialog, const std::function<void()>& openHelp) override;
+
+  // Statistics tab (gui/statistics/).
+
+  // Combination list (gui/combs/).
+
+  // Scenario tab and scenario catalog (gui/script/).
+
+  // Stakes and rating tabs (gui/stakes/).
+
+  // Regular stakes and systems tabs (gui/tables/, gui/systems/).
+
+  // Draw views (gui/views/).
 
  private:
   QMainWindow& window_;
