@@ -9,6 +9,8 @@
 #include <QTest>
 #include <cstdio>
 #include <functional>
+#include <map>
+#include <string>
 
 #include "app/appidentity.h"
 #include "gui/archive/archivetab.h"
@@ -25,13 +27,24 @@
 #include "gui/settings/configdialog.h"
 #include "gui/settings/proxydialog.h"
 #include "gui/settings/shreddingdialog.h"
+#include "shots.h"
 
 using namespace kavrin;
 using namespace kavrin::gui;
 
+namespace kavrin::shots {
 namespace {
 
 QString outputDir;
+
+std::map<std::string, std::function<void(MainWindow&)>>& Registered() {
+  static std::map<std::string, std::function<void(MainWindow&)>> shots;
+  return shots;
+}
+
+}  // namespace
+
+Shots::Shots(const char* name, std::function<void(MainWindow&)> take) { Registered().emplace(name, std::move(take)); }
 
 void Save(QWidget& widget, const QString& name) {
   widget.show();
@@ -42,7 +55,9 @@ void Save(QWidget& widget, const QString& name) {
   widget.hide();
 }
 
-}  // namespace
+}  // namespace kavrin::shots
+
+using kavrin::shots::Save;
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -51,8 +66,8 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   if (!SetUpApplication(app)) std::fprintf(stderr, "Qt's Russian translations are missing\n");
-  outputDir = QString::fromLocal8Bit(argv[2]);
-  QDir().mkpath(outputDir);
+  kavrin::shots::outputDir = QString::fromLocal8Bit(argv[2]);
+  QDir().mkpath(kavrin::shots::outputDir);
 
   MainWindow window(argv[1], {});
   window.resize(1280, 800);
@@ -112,5 +127,11 @@ int main(int argc, char* argv[]) {
   progress.Start(QStringLiteral("Поиск доступных обновлений..."), 5);
   progress.Step(2);
   Save(progress, QStringLiteral("progress-window"));
+  progress.hide();
+
+  for (const auto& [name, take] : kavrin::shots::Registered()) {
+    window.show();
+    take(window);
+  }
   return 0;
 }
