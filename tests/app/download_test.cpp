@@ -18,6 +18,7 @@
 #include "core/inifile.h"
 #include "standin/web_standin.h"
 #include "support/fake_host.h"
+#include "support/draws.h"
 #include "support/temp_dir.h"
 
 namespace kavrin {
@@ -44,13 +45,11 @@ class StartedFormMain : public TFormMain {
 };
 
 TDrawRec SiteDraw(int number) {
-  TDrawRec d;
-  d.Number = number;
   const int offsets[DrawSize] = {0, 7, 19, 31, 43};
-  for (int i = 0; i < DrawSize; ++i) d.Numbers[i] = static_cast<uint8_t>((number + offsets[i]) % NumberMax + 1);
-  d.Extra = static_cast<uint8_t>(number % ExtraMax + 1);
-  d.Date = Format("%.2d.%.2d.2020 21:00", {number % 28 + 1, number % 12 + 1});
-  return d;
+  TComb numbers;
+  for (int i = 0; i < DrawSize; ++i) numbers[i] = static_cast<uint8_t>((number + offsets[i]) % NumberMax + 1);
+  return test::Draw(number, numbers, static_cast<uint8_t>(number % ExtraMax + 1),
+                    Format("%.2d.%.2d.2020 21:00", {number % 28 + 1, number % 12 + 1}));
 }
 
 TDrawsArray SiteDraws(int from, int to) {

@@ -9,6 +9,7 @@
 #include "core/fileio.h"
 #include "support/fake_host.h"
 #include "support/temp_dir.h"
+#include "support/draws.h"
 
 namespace kavrin::test {
 
@@ -40,14 +41,6 @@ struct FaultHookGuard {
 };
 inline bool FullDisk(size_t) { return false; }
 
-inline TDrawRec Draw(int32_t number, TComb numbers, uint8_t extra, std::string date = "") {
-  TDrawRec d;
-  d.Number = number;
-  d.Numbers = numbers;
-  d.Extra = extra;
-  d.Date = std::move(date);
-  return d;
-}
 
 inline TDrawDialogFields Typed(int32_t number, const std::string& numbers, TDateTime date = 0) {
   TDrawDialogFields fields;

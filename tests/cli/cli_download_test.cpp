@@ -4,6 +4,7 @@
 #include "core/csv.h"
 #include "core/format.h"
 #include "standin/web_standin.h"
+#include "support/draws.h"
 #include "support/temp_dir.h"
 
 namespace kavrin {
@@ -15,14 +16,8 @@ CliRun Cli(const std::vector<std::string>& args) { return test::RunCliCaptured(a
 
 TDrawsArray Draws(int count) {
   TDrawsArray draws;
-  for (int n = 1; n <= count; ++n) {
-    TDrawRec d;
-    d.Number = n;
-    d.Numbers = {1, 2, 3, 4, static_cast<uint8_t>(4 + n)};
-    d.Extra = 1;
-    d.Date = Format("%.2d.01.2021 21:00", {n});
-    draws.push_back(d);
-  }
+  for (int n = 1; n <= count; ++n)
+    draws.push_back(test::Draw(n, {1, 2, 3, 4, static_cast<uint8_t>(4 + n)}, 1, Format("%.2d.01.2021 21:00", {n})));
   return draws;
 }
 

@@ -16,6 +16,7 @@
 #include "stakes/rating.h"
 #include "stakes/stakesfile.h"
 #include "stats/fullset.h"
+#include "support/draws.h"
 #include "support/temp_dir.h"
 
 namespace kavrin {
@@ -24,14 +25,10 @@ namespace {
 constexpr int ArchiveDraws = 20000;
 
 TDrawRec Draw(int number) {
-  TDrawRec draw;
-  draw.Number = number;
-  draw.Numbers = {static_cast<uint8_t>(number % 46 + 1), static_cast<uint8_t>(number % 46 + 2),
-                  static_cast<uint8_t>(number % 46 + 3), static_cast<uint8_t>(number % 46 + 4),
-                  static_cast<uint8_t>(number % 46 + 5)};
-  draw.Extra = static_cast<uint8_t>(number % 11 + 1);
-  draw.Date = "01.02.2020 21:00";
-  return draw;
+  const auto first = static_cast<uint8_t>(number % 46 + 1);
+  return test::Draw(number, {first, static_cast<uint8_t>(first + 1), static_cast<uint8_t>(first + 2),
+                             static_cast<uint8_t>(first + 3), static_cast<uint8_t>(first + 4)},
+                    static_cast<uint8_t>(number % 11 + 1), "01.02.2020 21:00");
 }
 
 TStakeData Stake(int draw) {

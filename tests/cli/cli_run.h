@@ -6,6 +6,7 @@
 
 #include "cli/cli.h"
 #include "core/archive.h"
+#include "support/draws.h"
 #include "support/temp_dir.h"
 
 namespace kavrin::test {
@@ -32,14 +33,11 @@ inline CliRun RunCliIn(const TempDir& dir, std::vector<std::string> args) {
 // i + 30 and 50 (half of them one even number, half five).
 inline void WriteTwelveDraws(const TempDir& dir) {
   TDrawArchive archive(dir.File(ArchiveFileName));
-  for (int i = 1; i <= 12; ++i) {
-    TDrawRec draw;
-    draw.Number = i;
-    draw.Numbers = {static_cast<uint8_t>(i), static_cast<uint8_t>(i + 10), static_cast<uint8_t>(i + 20),
-                    static_cast<uint8_t>(i + 30), 50};
-    draw.Date = "01.02.2020 21:00";
-    archive.Append(draw);
-  }
+  for (int i = 1; i <= 12; ++i)
+    archive.Append(Draw(i,
+                        {static_cast<uint8_t>(i), static_cast<uint8_t>(i + 10), static_cast<uint8_t>(i + 20),
+                         static_cast<uint8_t>(i + 30), 50},
+                        0, "01.02.2020 21:00"));
   archive.Save();
 }
 

@@ -5,15 +5,12 @@
 #include <random>
 
 #include "combs/generate.h"
+#include "support/draws.h"
 
 namespace kavrin {
 namespace {
 
-TDrawRec Draw(TComb numbers) {
-  TDrawRec draw;
-  draw.Numbers = numbers;
-  return draw;
-}
+TDrawRec Draw(TComb numbers) { return test::Draw(0, numbers); }
 
 TEST(LastDraws, RangeFromTheAnalysisOffset) {
   struct Case {

@@ -5,9 +5,12 @@
 #include "core/errors.h"
 #include "core/fileio.h"
 #include "support/temp_dir.h"
+#include "support/draws.h"
 
 namespace kavrin {
 namespace {
+
+using test::Draw;
 
 // One archive record built by hand from the layout: number LE at 0, numbers at 4..8, extra at 9,
 // length byte at 10 and 16 characters at 11..26, padding at 27.
@@ -21,14 +24,6 @@ std::string Record(int32_t number, std::array<uint8_t, 5> numbers, uint8_t extra
   return r;
 }
 
-TDrawRec Draw(int32_t number, std::array<uint8_t, 5> numbers, uint8_t extra, std::string date = "") {
-  TDrawRec d;
-  d.Number = number;
-  d.Numbers = numbers;
-  d.Extra = extra;
-  d.Date = std::move(date);
-  return d;
-}
 
 TDrawsArray WithNumbers(const std::vector<int>& numbers) {
   TDrawsArray draws;

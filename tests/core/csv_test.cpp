@@ -1,18 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "core/csv.h"
+#include "support/draws.h"
 
 namespace kavrin {
 namespace {
 
-TDrawRec Draw(int32_t number, TComb numbers, uint8_t extra, std::string date = "") {
-  TDrawRec d;
-  d.Number = number;
-  d.Numbers = numbers;
-  d.Extra = extra;
-  d.Date = std::move(date);
-  return d;
-}
+using test::Draw;
+
 
 void ExpectSameDraws(const TDrawsArray& a, const TDrawsArray& b) {
   ASSERT_EQ(a.size(), b.size());

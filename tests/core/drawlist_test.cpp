@@ -2,18 +2,13 @@
 
 #include "core/drawlist.h"
 #include "core/errors.h"
+#include "support/draws.h"
 
 namespace kavrin {
 namespace {
 
-TDrawRec Draw(int32_t number, TComb numbers, uint8_t extra, std::string date = "") {
-  TDrawRec d;
-  d.Number = number;
-  d.Numbers = numbers;
-  d.Extra = extra;
-  d.Date = std::move(date);
-  return d;
-}
+using test::Draw;
+
 
 TEST(DrawList, RowInDrawnOrSortedOrder) {
   const TDrawRec draw = Draw(1234, {47, 5, 33, 12, 41}, 7, "01.02.2020 21:00");

@@ -2,16 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "support/draws.h"
+
 namespace kavrin::test {
 
 TDrawsArray MakeDraws(const std::vector<TComb>& rows, int firstNumber) {
   TDrawsArray draws;
-  for (const TComb& numbers : rows) {
-    TDrawRec draw;
-    draw.Number = firstNumber++;
-    draw.Numbers = numbers;
-    draws.push_back(draw);
-  }
+  for (const TComb& numbers : rows) draws.push_back(Draw(firstNumber++, numbers));
   return draws;
 }
 
