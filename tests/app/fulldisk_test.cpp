@@ -5,6 +5,7 @@
 
 #include "app/templatemain_fixture.h"
 #include "support/recording_progress.h"
+#include "support/stakes.h"
 #include "combs/listfile.h"
 #include "core/config.h"
 #include "core/viewsettings.h"
@@ -30,14 +31,7 @@ std::vector<std::string> TempFiles(const std::string& folder) {
   return names;
 }
 
-TStakeData Stake(int draw) {
-  TStakeData stake;
-  stake.Kind = StakeManual;
-  stake.DrawNumber = draw;
-  stake.Numbers = {5, {1, 2, 3, 4, 5}};
-  stake.Comment = "c";
-  return stake;
-}
+using test::Stake;
 
 class FullDiskTest : public test::TemplateMainTest {
  protected:

@@ -17,6 +17,7 @@
 #include "stakes/stakesfile.h"
 #include "stats/fullset.h"
 #include "support/draws.h"
+#include "support/stakes.h"
 #include "support/temp_dir.h"
 
 namespace kavrin {
@@ -31,14 +32,7 @@ TDrawRec Draw(int number) {
                     static_cast<uint8_t>(number % 11 + 1), "01.02.2020 21:00");
 }
 
-TStakeData Stake(int draw) {
-  TStakeData stake;
-  stake.Kind = StakeScenario;
-  stake.DrawNumber = draw;
-  stake.Numbers = {5, {1, 2, 3, 4, 5}};
-  stake.Comment = "kill";
-  return stake;
-}
+TStakeData Stake(int draw) { return test::Stake(draw, {1, 2, 3, 4, 5}, "kill", StakeScenario); }
 
 // The child: rewrites every store over and over until it is killed. With `killAtWrite` above 0 it
 // kills itself just before the chunk of that number is written (counting every chunk of every

@@ -5,20 +5,13 @@
 #include "core/errors.h"
 #include "core/fileio.h"
 #include "stakes/stakesfile.h"
+#include "support/stakes.h"
 #include "support/temp_dir.h"
 
 namespace kavrin {
 namespace {
 
-TStakeData Stake(int draw, std::vector<uint8_t> numbers, const std::string& comment = "c") {
-  TStakeData stake;
-  stake.Kind = StakeManual;
-  stake.DrawNumber = draw;
-  stake.Numbers.Count = static_cast<int32_t>(numbers.size());
-  std::copy(numbers.begin(), numbers.end(), stake.Numbers.Numbers.begin());
-  stake.Comment = comment;
-  return stake;
-}
+using test::Stake;
 
 TStakeData Checked(int draw, int overlaps) {
   TStakeData stake = Stake(draw, {1, 2, 3, 4, 5});
