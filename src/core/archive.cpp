@@ -30,17 +30,12 @@ TDrawRec DecodeDrawRecord(const uint8_t* in) {
   return draw;
 }
 
-std::string EncodeDraws(const TDrawsArray& draws) {
-  std::string bytes(draws.size() * DrawRecordSize, '\0');
-  for (size_t i = 0; i < draws.size(); ++i)
-    EncodeDrawRecord(draws[i], reinterpret_cast<uint8_t*>(bytes.data()) + i * DrawRecordSize);
-  return bytes;
-}
+std::string EncodeDraws(const TDrawsArray& draws) { return EncodeRecords<DrawRecordSize>(draws, EncodeDrawRecord); }
 
 TDrawsArray DecodeDraws(std::string_view bytes) {
-  TDrawsArray draws(bytes.size() / DrawRecordSize);
-  for (size_t i = 0; i < draws.size(); ++i)
-    draws[i] = DecodeDrawRecord(reinterpret_cast<const uint8_t*>(bytes.data()) + i * DrawRecordSize);
+  TDrawsArray draws;
+  draws.reserve(bytes.size() / DrawRecordSize);
+  ForEachRecord<DrawRecordSize>(bytes, [&](const uint8_t* record) { draws.push_back(DecodeDrawRecord(record)); });
   return draws;
 }
 

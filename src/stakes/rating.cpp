@@ -46,25 +46,18 @@ std::string RatingRecordProblem(const TRatingData& row) {
 
 void ReadRatingsFile(const std::string& path, TRatingsArray& rows) {
   if (!FileExists(path)) return;
-  const std::string bytes = ReadFileBytes(path);
-  const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
-  size_t offset = 0;
-  for (; offset + RatingRecordSize <= bytes.size(); offset += RatingRecordSize) {
-    TRatingData row = DecodeRatingRecord(data + offset);
+  const size_t tail = ForEachRecord<RatingRecordSize>(ReadFileBytes(path), [&](const uint8_t* record) {
+    TRatingData row = DecodeRatingRecord(record);
     const std::string problem = RatingRecordProblem(row);
     if (!problem.empty())
       throw KavrinError(Format("Файл %s, запись %d: %s.", {path, rows.size() + 1, problem}));
     rows.push_back(std::move(row));
-  }
-  if (offset != bytes.size())
-    throw KavrinError(Format("Файл %s обрывается внутри записи %d.", {path, rows.size() + 1}));
+  });
+  if (tail != 0) throw KavrinError(Format("Файл %s обрывается внутри записи %d.", {path, rows.size() + 1}));
 }
 
 void WriteRatingsFile(const std::string& path, const TRatingsArray& rows) {
-  std::string bytes(rows.size() * RatingRecordSize, '\0');
-  for (size_t i = 0; i < rows.size(); ++i)
-    EncodeRatingRecord(rows[i], reinterpret_cast<uint8_t*>(bytes.data()) + i * RatingRecordSize);
-  WriteFileAtomic(path, bytes);
+  WriteFileAtomic(path, EncodeRecords<RatingRecordSize>(rows, EncodeRatingRecord));
 }
 
 void RatingsAddStake(TRatingsArray& rows, const TStakeData& stake) {

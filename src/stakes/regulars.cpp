@@ -55,24 +55,17 @@ std::string TableStakeRecordProblem(const TTableStakeData& rule) {
 
 void ReadTablesFile(const std::string& path, TTableStakesArray& rules) {
   if (!FileExists(path)) return;
-  const std::string bytes = ReadFileBytes(path);
-  const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
-  size_t offset = 0;
-  for (; offset + TableStakeRecordSize <= bytes.size(); offset += TableStakeRecordSize) {
-    TTableStakeData rule = DecodeTableStakeRecord(data + offset);
+  const size_t tail = ForEachRecord<TableStakeRecordSize>(ReadFileBytes(path), [&](const uint8_t* record) {
+    TTableStakeData rule = DecodeTableStakeRecord(record);
     const std::string problem = TableStakeRecordProblem(rule);
     if (!problem.empty()) throw KavrinError(Format("Файл %s, запись %d: %s.", {path, rules.size() + 1, problem}));
     rules.push_back(std::move(rule));
-  }
-  if (offset != bytes.size())
-    throw KavrinError(Format("Файл %s обрывается внутри записи %d.", {path, rules.size() + 1}));
+  });
+  if (tail != 0) throw KavrinError(Format("Файл %s обрывается внутри записи %d.", {path, rules.size() + 1}));
 }
 
 void WriteTablesFile(const std::string& path, const TTableStakesArray& rules) {
-  std::string bytes(rules.size() * TableStakeRecordSize, '\0');
-  for (size_t i = 0; i < rules.size(); ++i)
-    EncodeTableStakeRecord(rules[i], reinterpret_cast<uint8_t*>(bytes.data()) + i * TableStakeRecordSize);
-  WriteFileAtomic(path, bytes);
+  WriteFileAtomic(path, EncodeRecords<TableStakeRecordSize>(rules, EncodeTableStakeRecord));
 }
 
 void TableStakeNext(TTableStakeData& rule, const TDrawArchive& archive, int position) {
