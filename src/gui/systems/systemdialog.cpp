@@ -67,6 +67,10 @@ SystemDialog::SystemDialog(QWidget* parent, const TSystemDialogFields& fields, b
   downloads_ = Field(this, "edDownloads", "Количество загрузок пользователями");
   lastDownload_ = Field(this, "edLastDownload", "Время последней загрузки");
   for (QLineEdit* readOnly : {created_, combinations_, length_, downloads_, lastDownload_}) readOnly->setReadOnly(true);
+  // The times are shown whole.
+  const int fieldWidth = created_->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00 00:00:00")) + 16;
+  for (QLineEdit* edit : {created_, combinations_, nums_, length_, block_, downloads_, lastDownload_})
+    edit->setFixedWidth(fieldWidth);
   for (QLineEdit* edit : {title_, author_, url_, nums_, block_}) edit->setReadOnly(!editable);
   description_->setReadOnly(!editable);
   combs_->setReadOnly(!editable);
@@ -83,9 +87,9 @@ SystemDialog::SystemDialog(QWidget* parent, const TSystemDialogFields& fields, b
   });
   connect(combs_, &QPlainTextEdit::customContextMenuRequested, this, &SystemDialog::ShowCombsMenu);
 
+  // Read-only, only "Закрыть окно" remains.
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok = buttons->addButton(QDialogButtonBox::Ok);
-  ok->setVisible(editable);
+  if (editable) buttons->addButton(QDialogButtonBox::Ok);
   buttons->addButton(QStringLiteral("Закрыть окно"), QDialogButtonBox::RejectRole);
   connect(buttons, &QDialogButtonBox::accepted, this, &SystemDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &SystemDialog::reject);

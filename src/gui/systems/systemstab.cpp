@@ -36,7 +36,7 @@ QIcon StateIcon(TSystemRowState state) {
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(QPen(colour, 2));
-  painter.setBrush(downloaded ? QBrush(colour) : QBrush(Qt::NoBrush));
+  painter.setBrush(downloaded ? QBrush(colour) : QBrush(Qt::white));
   painter.drawEllipse(QRectF(2.5, 2.5, 11, 11));
   return QIcon(pixmap);
 }
@@ -141,11 +141,11 @@ SystemsTab::SystemsTab(MainWindow& window)
 }
 
 void SystemsTab::TakeActions() {
-  const QList<QAction*> actions =
-      window_.Actions().Actions({"SystemsRefresh", "SystemsDownload", "SystemsAdd", "SystemsProp", "SystemsDel", "",
-                                 "SystemStakeAll", "SystemStakeFilter"});
-  buttons_->addActions(actions);
-  list_->addActions(actions);
+  // The play commands, too long for buttons, are in the list's menu and the systems menu.
+  ActionRegistry& registry = window_.Actions();
+  buttons_->addActions(registry.Actions({"SystemsRefresh", "SystemsDownload", "SystemsAdd", "SystemsProp", "SystemsDel"}));
+  list_->addActions(registry.Actions({"SystemsRefresh", "SystemsDownload", "SystemsAdd", "SystemsProp", "SystemsDel", "",
+                                      "SystemStakeAll", "SystemStakeFilter"}));
   // A double click shows the system's properties.
   if (QAction* properties = window_.Actions().Action("SystemsProp"))
     connect(list_, &QTableView::doubleClicked, properties, [properties] {
