@@ -3,10 +3,12 @@
 // the maker's service.
 #include <QAction>
 #include <QApplication>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -20,6 +22,7 @@
 #include "core/format.h"
 #include "gui/main/actionregistry.h"
 #include "gui/main/mainwindow.h"
+#include "gui/systems/systemdialog.h"
 #include "gui/systems/systemstab.h"
 #include "gui/tables/tablestab.h"
 #include "guitest.h"
@@ -83,6 +86,9 @@ class TablesTest : public QObject {
   void regularDialogRefusesAndFocusesTheField();
   void regularTestStakesEachDrawAndKeepsTheOffset();
   void systemCreatedInTheDialogIsListedDownloadedAndPlayed();
+  void systemDialogRefusesInOrderAndFocusesTheField();
+  void readOnlySystemDialogOnlyCloses();
+  void columnWidthsAndSortOrderOutliveTheWindow();
 };
 
 void TablesTest::regularStakeFromTheDialogIsListedAndStored() {
@@ -115,6 +121,16 @@ void TablesTest::regularStakeFromTheDialogIsListedAndStored() {
   QCOMPARE(stored[0].Comment, std::string("Сдвиг на 10"));
   QCOMPARE(stored[0].Start, (TComb{1, 2, 3, 4, 5}));
   QCOMPARE(stored[0].Step, 10);
+
+  // Hiding the tab empties the list; showing it reloads the file and brings the tab to the front.
+  QTabWidget* tabs = window->Pages().Tabs;
+  QVERIFY(Trigger(*window, "TabTables"));
+  QVERIFY(!tabs->isTabVisible(PageTables));
+  QCOMPARE(page->List()->model()->rowCount(), 0);
+  QVERIFY(Trigger(*window, "TabTables"));
+  QVERIFY(tabs->isTabVisible(PageTables));
+  QCOMPARE(tabs->currentIndex(), static_cast<int>(PageTables));
+  QCOMPARE(page->List()->model()->rowCount(), 1);
 
   // Selecting the row in the list enables the commands on it; deleting asks first.
   page->List()->selectRow(0);
@@ -307,6 +323,102 @@ void TablesTest::systemCreatedInTheDialogIsListedDownloadedAndPlayed() {
   QVERIFY(!tabs->isTabVisible(PageSystems));
   QVERIFY(!window->Actions().Action("SystemStakeAll")->isVisible());
   QCOMPARE(list->model()->rowCount(), 0);
+}
+
+void TablesTest::systemDialogRefusesInOrderAndFocusesTheField() {
+  test::ScriptedUser user;
+  tSystemData given;
+  given.Info.Author = "Иван";
+  SystemDialog dialog(nullptr, SystemDialogPrefill(given), true, {});
+  dialog.show();
+  const auto edit = [&](const char* name) { return dialog.findChild<QLineEdit*>(QString::fromLatin1(name)); };
+  // Only digits reach the digits-only fields.
+  edit("edBlock")->clear();
+  QTest::keyClicks(edit("edBlock"), QStringLiteral("1x-"));
+  QCOMPARE(edit("edBlock")->text(), QStringLiteral("1"));
+
+  struct Case {
+    std::function<void()> type;
+    QString message, focus;
+  };
+  auto* description = dialog.findChild<QPlainTextEdit*>(QStringLiteral("edDescription"));
+  const std::vector<Case> cases = {
+      {[] {}, QStringLiteral("Название системы должно быть указано обязательно!"), QStringLiteral("edTitle")},
+      {[&] {
+         edit("edTitle")->setText(QStringLiteral("Пятёрка"));
+         dialog.CombsEdit()->setPlainText(QStringLiteral("1 2 3 4 5"));
+       },
+       QStringLiteral("Указано недопустмое количество используемых чисел!"), QStringLiteral("edNums")},
+      {[&] {
+         dialog.CombsEdit()->setPlainText(QStringLiteral("1 2 3 4 5\n2 3 4 5 6"));
+         edit("edBlock")->setText(QStringLiteral("5"));
+       },
+       QStringLiteral("Указан недопустмый размер блока!"), QStringLiteral("edBlock")},
+      {[&] {
+         edit("edBlock")->setText(QStringLiteral("2"));
+         edit("edAuthor")->clear();
+       },
+       QStringLiteral("Имя автора должно быть указано обязательно!"), QStringLiteral("edAuthor")},
+      {[&] { edit("edAuthor")->setText(QStringLiteral("Иван")); },
+       QStringLiteral("Описание системы должно быть указано обязательно!"), QStringLiteral("edDescription")},
+  };
+  for (const Case& c : cases) {
+    c.type();
+    edit("edUrl")->setFocus();
+    dialog.accept();
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(user.boxes.back().text, c.message);
+    QCOMPARE(dialog.focusWidget()->objectName(), c.focus);
+  }
+  QCOMPARE(user.boxes.size(), cases.size());
+  description->setPlainText(QStringLiteral("Шесть чисел"));
+  dialog.accept();
+  QCOMPARE(dialog.result(), static_cast<int>(QDialog::Accepted));
+  const TSystemDialogFields accepted = dialog.Fields();
+  QCOMPARE(accepted.CombsText, std::string("01 02 03 04 05\n02 03 04 05 06"));
+  QCOMPARE(accepted.NumsText, std::string("6"));
+  QCOMPARE(accepted.CombinationsText, std::string("2"));
+}
+
+void TablesTest::readOnlySystemDialogOnlyCloses() {
+  test::ScriptedUser user;
+  tSystemData given;
+  given.Info.Title = "Чужая";
+  given.Combs = "01 02 03 04 05";
+  TSystemDialogFields fields = SystemDialogPrefill(given);
+  QStringList buttons;
+  bool combsReadOnly = false;
+  user.dialogs.push_back([&](QDialog& dialog) {
+    for (const QPushButton* button : dialog.findChildren<QPushButton*>())
+      if (button->objectName() != QStringLiteral("btOpenUrl")) buttons << button->text();
+    combsReadOnly = dialog.findChild<QPlainTextEdit*>(QStringLiteral("edCombs"))->isReadOnly();
+    dialog.accept();
+    return dialog.result();
+  });
+  QVERIFY(!EditSystemDialog(nullptr, fields, false, {}));
+  QCOMPARE(buttons, QStringList{QStringLiteral("Закрыть окно")});
+  QVERIFY(combsReadOnly);
+  QVERIFY(user.boxes.empty());
+}
+
+void TablesTest::columnWidthsAndSortOrderOutliveTheWindow() {
+  test::DataFolder folder;
+  test::ScriptedUser user;
+  {
+    auto window = StartWindow(folder);
+    QVERIFY(window);
+    window->findChild<TablesTab*>()->List()->horizontalHeader()->resizeSection(1, 123);
+    QTableView* systems = window->findChild<SystemsTab*>()->List();
+    systems->horizontalHeader()->resizeSection(0, 301);
+    systems->sortByColumn(4, Qt::DescendingOrder);
+  }
+  auto window = StartWindow(folder);
+  QVERIFY(window);
+  QCOMPARE(window->findChild<TablesTab*>()->List()->horizontalHeader()->sectionSize(1), 123);
+  const QHeaderView* header = window->findChild<SystemsTab*>()->List()->horizontalHeader();
+  QCOMPARE(header->sectionSize(0), 301);
+  QCOMPARE(header->sortIndicatorSection(), 4);
+  QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
 }
 
 QTEST_MAIN(TablesTest)
