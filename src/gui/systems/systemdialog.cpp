@@ -4,8 +4,6 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,7 +13,6 @@
 #include <QVBoxLayout>
 
 #include "core/cp1251.h"
-#include "core/errors.h"
 #include "core/fileio.h"
 #include "core/format.h"
 #include "gui/common/filedialogs.h"
@@ -34,9 +31,6 @@ QLineEdit* Field(QWidget* parent, const char* name, const char* hint) {
   edit->setToolTip(QString::fromUtf8(hint));
   return edit;
 }
-
-// The core's combination text keeps its own line ends; a widget wants "\n" and gives "\n" back.
-std::string CombsFromWidget(const QPlainTextEdit& edit) { return FromQ(edit.toPlainText()); }
 
 }  // namespace
 
@@ -147,7 +141,7 @@ TSystemDialogFields SystemDialog::Fields() const {
   fields.Description = FromQ(description_->toPlainText());
   fields.Author = FromQ(author_->text());
   fields.Url = FromQ(url_->text());
-  fields.CombsText = CombsFromWidget(*combs_);
+  fields.CombsText = FromQ(combs_->toPlainText());
   fields.CreatedText = FromQ(created_->text());
   fields.CombinationsText = FromQ(combinations_->text());
   fields.NumsText = FromQ(nums_->text());
