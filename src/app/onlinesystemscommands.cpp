@@ -93,6 +93,7 @@ void TTemplateMain::SystemsOnExecute() {
   } else {
     SystemsRows.clear();
     SystemsSelection.clear();
+    ViewChanged(TView::Systems);
   }
   SetOperationText("");
 }
@@ -137,6 +138,7 @@ void TTemplateMain::SystemsAddExecute() {
     std::erase_if(SystemsRows, [](const TSystemRow& row) { return row.Info.Id <= 0; });
     SystemsRows.push_back({result.Info, false});
     SystemsSelection = {static_cast<int>(SystemsRows.size()) - 1};
+    ViewChanged(TView::Systems);
   });
 }
 
@@ -156,7 +158,9 @@ void TTemplateMain::SystemsPropExecute() {
     TSystemDialogFields fields = SystemDialogPrefill(data);
     if (!host_.EditSystem(fields, editable) || !editable) return;
     const tSystemData result = SystemFromDialog(data, fields);
-    if (PutSystem(*this, result, false) >= 0) SystemsRows[index].Info = result.Info;
+    if (PutSystem(*this, result, false) < 0) return;
+    SystemsRows[index].Info = result.Info;
+    ViewChanged(TView::Systems);
   });
 }
 
@@ -181,6 +185,7 @@ void TTemplateMain::SystemsDelExecute() {
     if (PutSystem(*this, {info, ""}, true) != 0) return;
     SystemsRows.erase(SystemsRows.begin() + index);
     SystemsSelection.clear();
+    ViewChanged(TView::Systems);
     const std::string path = SystemLocalPath(DataPath(SystemsFolderName), info);
     std::error_code error;
     if (!std::filesystem::remove(path, error) && error) throw KavrinError(error.message() + " (" + path + ")");

@@ -19,6 +19,8 @@
 #include "gui/main/actionregistry.h"
 #include "gui/main/viewstate.h"
 #include "gui/main/windowcommands.h"
+#include "gui/systems/systemstab.h"
+#include "gui/tables/tablestab.h"
 
 // The resources of the static GUI library are registered by the program that links it.
 static void InitResources() { Q_INIT_RESOURCE(resources); }
@@ -89,6 +91,8 @@ void MainWindow::BuildLayout() {
   connect(pages_.Tabs, &QTabWidget::currentChanged, this, [this] { main_->RefreshViews(false); });
   connect(archive_, &ArchiveTab::SelectionChanged, this, &MainWindow::UpdateCommandStates);
   // The pages of the main tab set and the combination page, each filled by its own folder.
+  new TablesTab(*this);
+  new SystemsTab(*this);
 }
 
 void MainWindow::RestoreLayout(const TIniFile& ini) {

@@ -92,6 +92,8 @@ class WindowHost : public UiHost {
   // Stakes and rating tabs (gui/stakes/).
 
   // Regular stakes and systems tabs (gui/tables/, gui/systems/).
+  bool EditRegular(TRegularDialogFields& fields, int selected, const TTableStakesArray& existing) override;
+  bool EditSystem(TSystemDialogFields& fields, bool editable) override;
 
   // Draw views (gui/views/).
 
