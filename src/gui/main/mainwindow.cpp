@@ -19,6 +19,8 @@
 #include "gui/main/actionregistry.h"
 #include "gui/main/viewstate.h"
 #include "gui/main/windowcommands.h"
+#include "gui/rating/ratingspage.h"
+#include "gui/stakes/stakespage.h"
 
 // The resources of the static GUI library are registered by the program that links it.
 static void InitResources() { Q_INIT_RESOURCE(resources); }
@@ -89,6 +91,8 @@ void MainWindow::BuildLayout() {
   connect(pages_.Tabs, &QTabWidget::currentChanged, this, [this] { main_->RefreshViews(false); });
   connect(archive_, &ArchiveTab::SelectionChanged, this, &MainWindow::UpdateCommandStates);
   // The pages of the main tab set and the combination page, each filled by its own folder.
+  AddPage(*new StakesPage(*this, pages_.Tabs->widget(PageStakes)));
+  AddPage(*new RatingsPage(*this, pages_.Tabs->widget(PageRatings)));
 }
 
 void MainWindow::RestoreLayout(const TIniFile& ini) {
