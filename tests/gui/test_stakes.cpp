@@ -177,8 +177,8 @@ void StakesTest::checkAfterANewDrawShowsTheCliProfit() {
   }
 
   Run(*window, "StakesCheckManual");
-  const std::vector<QStringList> rows = CliRows({"--data-dir", copy.Path(), "--decimal-separator",
-                                                 FormatSettings().DecimalSeparator, "stakes", "check"});
+  const std::vector<QStringList> rows =
+      CliRows({"--data-dir", copy.Path(), "--decimal-separator", FormatSettings().DecimalSeparator, "stakes", "check"});
   QCOMPARE(rows.size(), size_t(2));
   QCOMPARE(Cell(grid, 0, 4), QStringLiteral("3;9;1;40;2"));
   QCOMPARE(Cell(grid, 0, 5), QStringLiteral("3"));

@@ -14,13 +14,11 @@ int RatingsModel::columnCount(const QModelIndex& parent) const { return parent.i
 QVariant RatingsModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rows_) return {};
   switch (role) {
-    case Qt::DisplayRole:
-      return ToQ(main_.RatingsRowText(index.row())[index.column()]);
+    case Qt::DisplayRole: return ToQ(main_.RatingsRowText(index.row())[index.column()]);
     case Qt::TextAlignmentRole:
       return index.column() == 0 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                                  : QVariant(Qt::AlignRight | Qt::AlignVCenter);
-    default:
-      return {};
+    default: return {};
   }
 }
 

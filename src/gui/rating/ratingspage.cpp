@@ -22,9 +22,11 @@ namespace {
 
 constexpr char ListName[] = "lvRatings";
 
-const std::vector<std::string> ButtonCommands = {
-    "RatingsRefresh",     "", "StakesGraphDraws", "StakesGraphOverlap", "StakesGraphProfits", "RatingsGraphOverlap",
-    "",                   "RatingsToScript", "", "RatingsExport",      "RatingsXlsExport"};
+// Two rows of buttons, so that every caption shows beside the archive panel; the efficiency
+// modes follow the second. The spreadsheet export is in the menus only.
+const std::vector<std::string> ButtonCommands[] = {
+    {"StakesGraphDraws", "StakesGraphOverlap", "StakesGraphProfits", "RatingsGraphOverlap"},
+    {"RatingsRefresh", "RatingsToScript", "", "RatingsExport"}};
 const std::vector<std::string> EffModeCommands = {"RatingsEffMode0", "RatingsEffMode1", "RatingsEffMode2"};
 const std::vector<std::string> MenuCommands = {
     "RatingsGraphOverlap", "StakesGraphOverlap", "StakesGraphProfits", "", "RatingsToScript", "",
@@ -34,11 +36,17 @@ const std::vector<std::string> MenuCommands = {
 }  // namespace
 
 RatingsPage::RatingsPage(MainWindow& window, QWidget* page)
-    : QWidget(page), window_(window), model_(new RatingsModel(window.Main(), this)), buttons_(new QToolBar(this)),
-      effModes_(new QToolButton(this)), list_(new QTableView(this)) {
+    : QWidget(page),
+      window_(window),
+      model_(new RatingsModel(window.Main(), this)),
+      effModes_(new QToolButton(this)),
+      list_(new QTableView(this)) {
   setObjectName(QStringLiteral("pnRatings"));
-  buttons_->setObjectName(QStringLiteral("tbRatings"));
-  buttons_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  for (size_t row = 0; row < buttons_.size(); ++row) {
+    buttons_[row] = new QToolBar(this);
+    buttons_[row]->setObjectName(QStringLiteral("tbRatings%1").arg(row + 1));
+    buttons_[row]->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  }
   effModes_->setObjectName(QStringLiteral("btEffModes"));
   effModes_->setText(QStringLiteral("Эффективность"));
   effModes_->setToolTip(QStringLiteral("Что показывают столбцы E0..E5"));
@@ -62,7 +70,9 @@ RatingsPage::RatingsPage(MainWindow& window, QWidget* page)
   list_->setColumnWidth(0, 260);
   for (int column = 1; column < RatingsColumnCount; ++column)
     list_->setColumnWidth(column, std::max(metrics.horizontalAdvance(QStringLiteral("-0000.00")) + 12,
-                                           header->fontMetrics().horizontalAdvance(model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()) + 24));
+                                           header->fontMetrics().horizontalAdvance(
+                                               model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()) +
+                                               24));
   connect(header, &QHeaderView::sectionClicked, this, &RatingsPage::SortBy);
   connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &RatingsPage::TakeSelection);
   connect(list_, &QTableView::customContextMenuRequested, this, &RatingsPage::ShowContextMenu);
@@ -74,7 +84,7 @@ RatingsPage::RatingsPage(MainWindow& window, QWidget* page)
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
-  layout->addWidget(buttons_);
+  for (QToolBar* buttons : buttons_) layout->addWidget(buttons);
   layout->addWidget(list_, 1);
   auto* pageLayout = new QVBoxLayout(page);
   pageLayout->setContentsMargins(0, 0, 0, 0);
@@ -82,15 +92,15 @@ RatingsPage::RatingsPage(MainWindow& window, QWidget* page)
 }
 
 void RatingsPage::showEvent(QShowEvent* event) {
-  if (buttons_->actions().isEmpty()) {
+  if (buttons_[0]->actions().isEmpty()) {
     const ActionRegistry& actions = window_.Actions();
-    buttons_->addActions(actions.Actions(ButtonCommands));
+    for (size_t row = 0; row < buttons_.size(); ++row) buttons_[row]->addActions(actions.Actions(ButtonCommands[row]));
     auto* modes = new QMenu(effModes_);
     modes->setToolTipsVisible(true);
     modes->addActions(actions.Actions(EffModeCommands));
     effModes_->setMenu(modes);
-    buttons_->addSeparator();
-    buttons_->addWidget(effModes_);
+    buttons_.back()->addSeparator();
+    buttons_.back()->addWidget(effModes_);
   }
   QWidget::showEvent(event);
 }

@@ -3,6 +3,7 @@
 // the rating itself (and so its file) by that column; the list's selection is the application
 // object's RatingsSelection.
 #include <QWidget>
+#include <array>
 
 #include "gui/tabs/viewpage.h"
 
@@ -40,7 +41,7 @@ class RatingsPage : public QWidget, public ViewPage {
 
   MainWindow& window_;
   RatingsModel* model_;
-  QToolBar* buttons_;
+  std::array<QToolBar*, 2> buttons_{};
   QToolButton* effModes_;
   QTableView* list_;
   bool applyingSelection_ = false;

@@ -1,87 +1,46 @@
 #include "gui/stakes/stakedialog.h"
 
-#include <QComboBox>
-#include <QDialogButtonBox>
-#include <QFormLayout>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QSpinBox>
-#include <QVBoxLayout>
-#include <limits>
 
 #include "gui/common/messageboxes.h"
 #include "gui/common/modal.h"
 #include "gui/common/qttext.h"
 #include "stakes/stakesfile.h"
+#include "ui_conditiondialog.h"
+#include "ui_stakedialog.h"
 
 namespace kavrin::gui {
-namespace {
-
-constexpr int CommentMaxLength = 64;
-constexpr int DrawsCountMax = 65535;
-
-QDialogButtonBox* Buttons(QDialog* dialog) {
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
-  QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-  return buttons;
-}
-
-QSpinBox* Spin(QWidget* parent, const char* name, int min, int max, int value, const char* hint) {
-  auto* spin = new QSpinBox(parent);
-  spin->setObjectName(QString::fromLatin1(name));
-  spin->setRange(min, max);
-  spin->setValue(value);
-  spin->setToolTip(ToQ(hint));
-  return spin;
-}
-
-}  // namespace
 
 StakeDialog::StakeDialog(QWidget* parent, const TStakeDialogFields& fields, bool multi)
-    : QDialog(parent), multi_(multi) {
-  setObjectName(multi ? QStringLiteral("TFormMultiStake") : QStringLiteral("TFormStake"));
-  setWindowTitle(ToQ(multi ? MultiStakeDialogCaption : StakeDialogCaption));
-  auto* form = new QFormLayout;
-  drawNumber_ = Spin(this, "edDrawNumber", 1, std::numeric_limits<int>::max(), fields.DrawNumber,
-                     multi ? "Номер тиража" : "Номер первого тиража");
-  form->addRow(QStringLiteral("Номер тиража:"), drawNumber_);
-  if (!multi) {
-    numbers_ = new QLineEdit(ToQ(fields.NumbersText), this);
-    numbers_->setObjectName(QStringLiteral("edNumbers"));
-    numbers_->setToolTip(QStringLiteral("Введите числа, разделенные точкой с запятой или запятой"));
-    form->addRow(QStringLiteral("Ставка:"), numbers_);
+    : QDialog(parent), ui_(std::make_unique<Ui::StakeDialog>()), multi_(multi) {
+  ui_->setupUi(this);
+  if (multi) {
+    setWindowTitle(ToQ(MultiStakeDialogCaption));
+    ui_->edDrawNumber->setToolTip(QStringLiteral("Номер тиража"));
+    ui_->form->setRowVisible(ui_->edNumbers, false);
+    ui_->form->setRowVisible(ui_->edSum, false);
   }
-  comment_ = new QLineEdit(ToQ(fields.Comment), this);
-  comment_->setObjectName(QStringLiteral("edComment"));
-  comment_->setMaxLength(CommentMaxLength);
-  comment_->setToolTip(QStringLiteral("Комментарий к ставке"));
-  form->addRow(QStringLiteral("Комментарий к ставке:"), comment_);
-  drawsCount_ = Spin(this, "edDrawsCount", 1, DrawsCountMax, fields.DrawsCount,
-                     "Количество тиражей, на которые нужно сделать ставку (начиная с указанного)");
-  form->addRow(QStringLiteral("Кол-во тиражей:"), drawsCount_);
-  if (!multi) {
-    sum_ = new QLineEdit(this);
-    sum_->setObjectName(QStringLiteral("edSum"));
-    sum_->setReadOnly(true);
-    sum_->setToolTip(QStringLiteral("Сумма введенных чисел"));
-    form->addRow(QStringLiteral("Сумма:"), sum_);
-    const auto showSum = [this] { sum_->setText(QString::number(StakeDialogSum(FromQ(numbers_->text())))); };
-    connect(numbers_, &QLineEdit::textChanged, this, showSum);
-    showSum();
-  }
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(form);
-  layout->addWidget(Buttons(this));
-  setMinimumWidth(420);
+  ui_->edDrawNumber->setValue(fields.DrawNumber);
+  ui_->edNumbers->setText(ToQ(fields.NumbersText));
+  ui_->edComment->setText(ToQ(fields.Comment));
+  ui_->edDrawsCount->setValue(fields.DrawsCount);
+  const auto showSum = [this] {
+    ui_->edSum->setText(QString::number(StakeDialogSum(FromQ(ui_->edNumbers->text()))));
+  };
+  connect(ui_->edNumbers, &QLineEdit::textChanged, this, showSum);
+  showSum();
+  connect(ui_->buttons, &QDialogButtonBox::accepted, this, &StakeDialog::accept);
+  connect(ui_->buttons, &QDialogButtonBox::rejected, this, &StakeDialog::reject);
 }
+
+StakeDialog::~StakeDialog() = default;
 
 TStakeDialogFields StakeDialog::Fields() const {
   TStakeDialogFields fields;
-  fields.DrawNumber = drawNumber_->value();
-  if (numbers_) fields.NumbersText = FromQ(numbers_->text());
-  fields.Comment = FromQ(comment_->text());
-  fields.DrawsCount = drawsCount_->value();
+  fields.DrawNumber = ui_->edDrawNumber->value();
+  if (!multi_) fields.NumbersText = FromQ(ui_->edNumbers->text());
+  fields.Comment = FromQ(ui_->edComment->text());
+  fields.DrawsCount = ui_->edDrawsCount->value();
   return fields;
 }
 
@@ -89,36 +48,26 @@ void StakeDialog::accept() {
   const TStakeDialogFields fields = Fields();
   if (const auto error = multi_ ? ValidateMultiStakeDialog(fields) : ValidateStakeDialog(fields)) {
     ShowErrorBox(this, error->Message);
-    (error->Field == TDialogField::Numbers && numbers_ ? static_cast<QWidget*>(numbers_) : comment_)->setFocus();
+    if (error->Field == TDialogField::Numbers) ui_->edNumbers->setFocus();
+    else ui_->edComment->setFocus();
     return;
   }
   QDialog::accept();
 }
 
-ConditionDialog::ConditionDialog(QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("TFormStakesFilter"));
-  setWindowTitle(ToQ(ConditionDialogCaption));
-  condition_ = new QComboBox(this);
-  condition_->setObjectName(QStringLiteral("cbCondition"));
-  for (const std::string& caption : StakeConditionCaptions()) condition_->addItem(ToQ(caption));
-  condition_->setToolTip(QStringLiteral("Режим сравнения с количеством совпадений"));
-  overlaps_ = Spin(this, "edOverlaps", 0, DrawSize, 0, "Количество совпадений");
-  auto* row = new QHBoxLayout;
-  row->addWidget(condition_, 1);
-  row->addWidget(overlaps_);
-  auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Выберите условие:"), row);
-  QDialogButtonBox* buttons = Buttons(this);
-  buttons->button(QDialogButtonBox::Ok)->setToolTip(QStringLiteral("Удалить ставки"));
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(form);
-  layout->addWidget(buttons);
-  setMinimumWidth(360);
+ConditionDialog::ConditionDialog(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui::ConditionDialog>()) {
+  ui_->setupUi(this);
+  for (const std::string& caption : StakeConditionCaptions()) ui_->cbCondition->addItem(ToQ(caption));
+  ui_->buttons->button(QDialogButtonBox::Ok)->setToolTip(QStringLiteral("Удалить ставки"));
+  connect(ui_->buttons, &QDialogButtonBox::accepted, this, &ConditionDialog::accept);
+  connect(ui_->buttons, &QDialogButtonBox::rejected, this, &ConditionDialog::reject);
 }
 
-int ConditionDialog::Mode() const { return condition_->currentIndex(); }
+ConditionDialog::~ConditionDialog() = default;
 
-int ConditionDialog::Threshold() const { return overlaps_->value(); }
+int ConditionDialog::Mode() const { return ui_->cbCondition->currentIndex(); }
+
+int ConditionDialog::Threshold() const { return ui_->edOverlaps->value(); }
 
 bool EditStakeDialog(QWidget* parent, TStakeDialogFields& fields, bool multi) {
   StakeDialog dialog(parent, fields, multi);

@@ -1,15 +1,17 @@
 #pragma once
 // The stake dialog "Добавление ставки", the multi-stake dialog "Добавление мультиставки" (the
-// same fields without the numbers and their sum) and the condition dialog "Удаление по условию".
+// same form without the numbers and their sum) and the condition dialog "Удаление по условию".
 // OK accepts only what the core's dialog rules accept; a refusal shows its message, focuses
 // its field and keeps the dialog open.
 #include <QDialog>
+#include <memory>
 
 #include "stakes/stakedialogs.h"
 
-class QComboBox;
-class QLineEdit;
-class QSpinBox;
+namespace Ui {
+class StakeDialog;
+class ConditionDialog;
+}  // namespace Ui
 
 namespace kavrin::gui {
 
@@ -18,16 +20,13 @@ class StakeDialog : public QDialog {
  public:
   // `multi`: the multi-stake dialog, which has no numbers.
   StakeDialog(QWidget* parent, const TStakeDialogFields& fields, bool multi);
+  ~StakeDialog() override;
   TStakeDialogFields Fields() const;
   void accept() override;
 
  private:
+  std::unique_ptr<Ui::StakeDialog> ui_;
   bool multi_;
-  QSpinBox* drawNumber_;
-  QLineEdit* numbers_ = nullptr;
-  QLineEdit* comment_;
-  QSpinBox* drawsCount_;
-  QLineEdit* sum_ = nullptr;
 };
 
 class ConditionDialog : public QDialog {
@@ -35,12 +34,12 @@ class ConditionDialog : public QDialog {
  public:
   // Opens with the first condition and 0 overlaps.
   explicit ConditionDialog(QWidget* parent);
+  ~ConditionDialog() override;
   int Mode() const;
   int Threshold() const;
 
  private:
-  QComboBox* condition_;
-  QSpinBox* overlaps_;
+  std::unique_ptr<Ui::ConditionDialog> ui_;
 };
 
 // Run the dialogs; true with the accepted values.

@@ -1,8 +1,8 @@
 // The stakes tab's host windows.
+#include <QMainWindow>
+
 #include "gui/main/windowhost.h"
 #include "gui/stakes/stakedialog.h"
-
-#include <QMainWindow>
 
 namespace kavrin::gui {
 

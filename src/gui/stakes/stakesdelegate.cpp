@@ -49,8 +49,7 @@ void StakesDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
   }
   total += NumbersGap * (static_cast<int>(numbers.size()) - 1);
   const bool selected = option.state & QStyle::State_Selected;
-  const QColor text = selected ? option.palette.color(QPalette::HighlightedText)
-                               : cell.palette.color(QPalette::Text);
+  const QColor text = selected ? option.palette.color(QPalette::HighlightedText) : cell.palette.color(QPalette::Text);
   QRect rect = option.rect;
   int x = rect.left() + std::max(0, (rect.width() - total) / 2);
   painter->save();

@@ -41,13 +41,16 @@ const TStakeData& StakesModel::Record(int row) const {
   return cachedRecord_;
 }
 
+const std::array<std::string, StakesColumnCount>& StakesModel::Cells(int row) const {
+  Record(row);
+  return cachedCells_;
+}
+
 QVariant StakesModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rows_) return {};
   const int column = index.column();
   switch (role) {
-    case Qt::DisplayRole:
-      Record(index.row());
-      return ToQ(cachedCells_[column]);
+    case Qt::DisplayRole: return ToQ(Cells(index.row())[column]);
     case Qt::BackgroundRole:
       if (const auto color = StakeRowColor(Record(index.row()).Kind)) return ToQColor(*color);
       return {};
@@ -61,8 +64,7 @@ QVariant StakesModel::data(const QModelIndex& index, int role) const {
       if (column == 7) return QVariant(Qt::AlignRight | Qt::AlignVCenter);
       if (column == 8) return QVariant(Qt::AlignLeft | Qt::AlignVCenter);
       return QVariant(Qt::AlignCenter);
-    default:
-      return {};
+    default: return {};
   }
 }
 

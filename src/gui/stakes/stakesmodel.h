@@ -25,6 +25,8 @@ class StakesModel : public QAbstractTableModel {
   void Refresh();
 
  private:
+  const std::array<std::string, StakesColumnCount>& Cells(int row) const;
+
   TTemplateMain& main_;
   int rows_ = 0;
   // The row asked for last: a view asks for all cells of a row one after the other.

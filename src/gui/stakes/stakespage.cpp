@@ -22,23 +22,26 @@ namespace {
 
 constexpr char GridName[] = "sgStakes";
 
-const std::vector<std::string> ButtonCommands = {
-    "StakeAdd", "StakeAddRandom", "", "StakeDel", "StakeFilter", "StakeClear", "", "StakesCheckManual", "",
-    "StakesXlsExport"};
-const std::vector<std::string> MenuCommands = {
-    "StakeAdd",          "StakeAddRandom", "StakeAddSelected", "StakeAddAll",     "",
-    "StakeDel",          "StakeFilter",    "StakeClear",       "",                "StakesCheckManual",
-    "StakesGraphDraws",  "",               "LogStakes",        "StakesScroll",    "StakesCheckLine",
-    "LogStakesDelete",   "",               "StakesXlsExport"};
+// Two rows of buttons, so that every caption shows beside the archive panel.
+const std::vector<std::string> ButtonCommands[] = {
+    {"StakeAdd", "StakeAddRandom", "", "StakesCheckManual", "", "StakesXlsExport"},
+    {"StakeDel", "StakeFilter", "StakeClear"}};
+const std::vector<std::string> MenuCommands = {"StakeAdd",  "StakeAddRandom",    "StakeAddSelected", "StakeAddAll",
+                                               "",          "StakeDel",          "StakeFilter",      "StakeClear",
+                                               "",          "StakesCheckManual", "StakesGraphDraws", "",
+                                               "LogStakes", "StakesScroll",      "StakesCheckLine",  "LogStakesDelete",
+                                               "",          "StakesXlsExport"};
 
 }  // namespace
 
 StakesPage::StakesPage(MainWindow& window, QWidget* page)
-    : QWidget(page), window_(window), model_(new StakesModel(window.Main(), this)), buttons_(new QToolBar(this)),
-      grid_(new QTableView(this)) {
+    : QWidget(page), window_(window), model_(new StakesModel(window.Main(), this)), grid_(new QTableView(this)) {
   setObjectName(QStringLiteral("pnStakes"));
-  buttons_->setObjectName(QStringLiteral("tbStakes"));
-  buttons_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  for (size_t row = 0; row < buttons_.size(); ++row) {
+    buttons_[row] = new QToolBar(this);
+    buttons_[row]->setObjectName(QStringLiteral("tbStakes%1").arg(row + 1));
+    buttons_[row]->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  }
 
   grid_->setObjectName(QString::fromLatin1(GridName));
   grid_->setModel(model_);
@@ -56,14 +59,16 @@ StakesPage::StakesPage(MainWindow& window, QWidget* page)
   for (int column = 0; column < StakesColumnCount; ++column) grid_->setColumnWidth(column, StakesColumnWidths[column]);
   // The default widths are those of the program's first version; the header captions must fit.
   for (int column = 0; column < StakesColumnCount - 1; ++column)
-    grid_->setColumnWidth(column, std::max(grid_->columnWidth(column), grid_->horizontalHeader()->fontMetrics().horizontalAdvance(
-                                                                           model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()) + 16));
+    grid_->setColumnWidth(column, std::max(grid_->columnWidth(column),
+                                           grid_->horizontalHeader()->fontMetrics().horizontalAdvance(
+                                               model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()) +
+                                               16));
   connect(grid_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &StakesPage::TakeSelection);
   connect(grid_, &QTableView::customContextMenuRequested, this, &StakesPage::ShowContextMenu);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
-  layout->addWidget(buttons_);
+  for (QToolBar* buttons : buttons_) layout->addWidget(buttons);
   layout->addWidget(grid_, 1);
   auto* pageLayout = new QVBoxLayout(page);
   pageLayout->setContentsMargins(0, 0, 0, 0);
@@ -71,7 +76,9 @@ StakesPage::StakesPage(MainWindow& window, QWidget* page)
 }
 
 void StakesPage::showEvent(QShowEvent* event) {
-  if (buttons_->actions().isEmpty()) buttons_->addActions(window_.Actions().Actions(ButtonCommands));
+  if (buttons_[0]->actions().isEmpty())
+    for (size_t row = 0; row < buttons_.size(); ++row)
+      buttons_[row]->addActions(window_.Actions().Actions(ButtonCommands[row]));
   QWidget::showEvent(event);
 }
 

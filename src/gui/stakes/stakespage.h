@@ -2,6 +2,7 @@
 // The tab "Ставки": the command buttons over the stakes grid. The grid reads the stakes file
 // row by row as it scrolls; its selection is the application object's StakesSelection.
 #include <QWidget>
+#include <array>
 
 #include "gui/tabs/viewpage.h"
 
@@ -37,7 +38,7 @@ class StakesPage : public QWidget, public ViewPage {
 
   MainWindow& window_;
   StakesModel* model_;
-  QToolBar* buttons_;
+  std::array<QToolBar*, 2> buttons_{};
   QTableView* grid_;
   bool applyingSelection_ = false;
 };
