@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTest>
@@ -18,6 +19,7 @@
 
 #include "cli/cli.h"
 #include "gui/common/graphwindow.h"
+#include "gui/common/qttext.h"
 #include "gui/main/actionregistry.h"
 #include "gui/main/mainwindow.h"
 #include "gui/rating/ratingspage.h"
@@ -188,6 +190,17 @@ void StakesTest::checkAfterANewDrawShowsTheCliProfit() {
   // A profit above 0: the result columns are green.
   QCOMPARE(grid->model()->index(0, 7).data(Qt::ForegroundRole).value<QColor>(), QColor(0, 128, 0));
   QCOMPARE(window->Host().Panel(PanelRating)->text(), QStringLiteral("Рейтинг: 1"));
+
+  // The spreadsheet export carries the grid's texts and colours.
+  const TExportTable table = main.StakesExportTable();
+  QCOMPARE(table.Title, std::string("Ставки"));
+  QCOMPARE(table.Rows.size(), size_t(1));
+  for (int column = 0; column < StakesColumnCount; ++column) {
+    QCOMPARE(QString::fromStdString(table.Rows[0][column]), Cell(grid, 0, column));
+    QCOMPARE(ToQColor(*table.Colors[0][column].Background),
+             grid->model()->index(0, column).data(Qt::BackgroundRole).value<QColor>());
+  }
+  QCOMPARE(ToQColor(*table.Colors[0][7].Text), QColor(0, 128, 0));
   QVERIFY(user.boxes.empty());
 }
 
@@ -319,6 +332,13 @@ void StakesTest::sortOrderAndColumnWidthsSurviveARestart() {
     QCOMPARE(Cell(list, 0, 0), QStringLiteral("А"));
     QCOMPARE(header->sortIndicatorSection(), 1);
     QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+
+    // Another efficiency mode repaints the E columns at once.
+    QSignalSpy repainted(list->model(), &QAbstractItemModel::dataChanged);
+    Run(*window, "RatingsEffMode0");
+    QCOMPARE(repainted.count(), 1);
+    QCOMPARE(Cell(list, 0, 12), QString::fromStdString(RatingsRowCells(main.Ratings[0], 0)[12]));
+    QCOMPARE(Cell(list, 0, 12), QStringLiteral("1"));
 
     header->resizeSection(0, 333);
     StakesGrid(*window)->horizontalHeader()->resizeSection(2, 222);
