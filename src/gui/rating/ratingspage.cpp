@@ -68,11 +68,12 @@ RatingsPage::RatingsPage(MainWindow& window, QWidget* page)
   header->setSortIndicatorShown(true);
   const QFontMetrics metrics = list_->fontMetrics();
   list_->setColumnWidth(0, 260);
-  for (int column = 1; column < RatingsColumnCount; ++column)
+  // Room for the widest money and the caption with its sort arrow.
+  for (int column = 1; column < RatingsColumnCount; ++column) {
+    const QString caption = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
     list_->setColumnWidth(column, std::max(metrics.horizontalAdvance(QStringLiteral("-0000.00")) + 12,
-                                           header->fontMetrics().horizontalAdvance(
-                                               model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()) +
-                                               24));
+                                           header->fontMetrics().horizontalAdvance(caption) + 24));
+  }
   connect(header, &QHeaderView::sectionClicked, this, &RatingsPage::SortBy);
   connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &RatingsPage::TakeSelection);
   connect(list_, &QTableView::customContextMenuRequested, this, &RatingsPage::ShowContextMenu);
@@ -106,9 +107,10 @@ void RatingsPage::showEvent(QShowEvent* event) {
 }
 
 void RatingsPage::ShowContextMenu(const QPoint& position) {
+  if (menuActions_.isEmpty()) menuActions_ = window_.Actions().Actions(MenuCommands);
   QMenu menu(this);
   menu.setToolTipsVisible(true);
-  menu.addActions(window_.Actions().Actions(MenuCommands));
+  menu.addActions(menuActions_);
   menu.exec(list_->viewport()->mapToGlobal(position));
 }
 

@@ -2,11 +2,13 @@
 // The tab "Рейтинг": the command buttons over the rating list. A click on a column header sorts
 // the rating itself (and so its file) by that column; the list's selection is the application
 // object's RatingsSelection.
+#include <QList>
 #include <QWidget>
 #include <array>
 
 #include "gui/tabs/viewpage.h"
 
+class QAction;
 class QTableView;
 class QToolBar;
 class QToolButton;
@@ -44,6 +46,7 @@ class RatingsPage : public QWidget, public ViewPage {
   std::array<QToolBar*, 2> buttons_{};
   QToolButton* effModes_;
   QTableView* list_;
+  QList<QAction*> menuActions_;  // made once: each list of actions makes its own separators
   bool applyingSelection_ = false;
 };
 

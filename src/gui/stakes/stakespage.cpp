@@ -26,11 +26,14 @@ constexpr char GridName[] = "sgStakes";
 const std::vector<std::string> ButtonCommands[] = {
     {"StakeAdd", "StakeAddRandom", "", "StakesCheckManual", "", "StakesXlsExport"},
     {"StakeDel", "StakeFilter", "StakeClear"}};
-const std::vector<std::string> MenuCommands = {"StakeAdd",  "StakeAddRandom",    "StakeAddSelected", "StakeAddAll",
-                                               "",          "StakeDel",          "StakeFilter",      "StakeClear",
-                                               "",          "StakesCheckManual", "StakesGraphDraws", "",
-                                               "LogStakes", "StakesScroll",      "StakesCheckLine",  "LogStakesDelete",
-                                               "",          "StakesXlsExport"};
+// clang-format off
+const std::vector<std::string> MenuCommands = {
+    "StakeAdd", "StakeAddRandom", "StakeAddSelected", "StakeAddAll", "",
+    "StakeDel", "StakeFilter", "StakeClear", "",
+    "StakesCheckManual", "StakesGraphDraws", "",
+    "LogStakes", "StakesScroll", "StakesCheckLine", "LogStakesDelete", "",
+    "StakesXlsExport"};
+// clang-format on
 
 }  // namespace
 
@@ -58,11 +61,11 @@ StakesPage::StakesPage(MainWindow& window, QWidget* page)
   grid_->horizontalHeader()->setHighlightSections(false);
   for (int column = 0; column < StakesColumnCount; ++column) grid_->setColumnWidth(column, StakesColumnWidths[column]);
   // The default widths are those of the program's first version; the header captions must fit.
-  for (int column = 0; column < StakesColumnCount - 1; ++column)
-    grid_->setColumnWidth(column, std::max(grid_->columnWidth(column),
-                                           grid_->horizontalHeader()->fontMetrics().horizontalAdvance(
-                                               model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()) +
-                                               16));
+  const QFontMetrics header = grid_->horizontalHeader()->fontMetrics();
+  for (int column = 0; column < StakesColumnCount - 1; ++column) {
+    const QString caption = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    grid_->setColumnWidth(column, std::max(grid_->columnWidth(column), header.horizontalAdvance(caption) + 16));
+  }
   connect(grid_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &StakesPage::TakeSelection);
   connect(grid_, &QTableView::customContextMenuRequested, this, &StakesPage::ShowContextMenu);
 
@@ -83,9 +86,10 @@ void StakesPage::showEvent(QShowEvent* event) {
 }
 
 void StakesPage::ShowContextMenu(const QPoint& position) {
+  if (menuActions_.isEmpty()) menuActions_ = window_.Actions().Actions(MenuCommands);
   QMenu menu(this);
   menu.setToolTipsVisible(true);
-  menu.addActions(window_.Actions().Actions(MenuCommands));
+  menu.addActions(menuActions_);
   menu.exec(grid_->viewport()->mapToGlobal(position));
 }
 

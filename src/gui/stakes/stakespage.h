@@ -1,11 +1,13 @@
 #pragma once
 // The tab "Ставки": the command buttons over the stakes grid. The grid reads the stakes file
 // row by row as it scrolls; its selection is the application object's StakesSelection.
+#include <QList>
 #include <QWidget>
 #include <array>
 
 #include "gui/tabs/viewpage.h"
 
+class QAction;
 class QTableView;
 class QToolBar;
 
@@ -40,6 +42,7 @@ class StakesPage : public QWidget, public ViewPage {
   StakesModel* model_;
   std::array<QToolBar*, 2> buttons_{};
   QTableView* grid_;
+  QList<QAction*> menuActions_;  // made once: each list of actions makes its own separators
   bool applyingSelection_ = false;
 };
 
