@@ -216,12 +216,16 @@ void AddStakesCommands(TTableBuilder& t) {
   t.Switch(Stakes, "StakesCheckLine", "Проверять ставки после каждой строки сценария", &M::StakesCheckLineUpdate,
            &M::StakesCheckLineChecked, &M::StakesCheckLineExecute);
   t.Add(Stakes, "LogStakesDelete", "Удалить журналы ставок", &M::LogStakesDeleteUpdate, &M::LogStakesDeleteExecute);
+  t.Add(Stakes, "StakesXlsExport", "Экспорт ставок в Microsoft Excel", &M::StakesXlsExportUpdate,
+        &M::StakesXlsExportExecute);
 }
 
 void AddRatingsCommands(TTableBuilder& t) {
   M& m = t.Main();
   t.Add(Ratings, "RatingsRefresh", "Обновить рейтинг", &M::RatingsRefreshUpdate, &M::RatingsRefreshExecute).Key("F5");
   t.Add(Ratings, "RatingsExport", "Экспорт рейтинга в CSV-файл", &M::RatingsExportUpdate, &M::RatingsExportExecute);
+  t.Add(Ratings, "RatingsXlsExport", "Экспорт рейтинга в Microsoft Excel", &M::RatingsXlsExportUpdate,
+        &M::RatingsXlsExportExecute);
   for (int mode = 0; mode < static_cast<int>(RatingsEffModes().size()); ++mode) {
     const TEffModeCommand& command = RatingsEffModes()[mode];
     t.Add(Ratings, Format("RatingsEffMode%d", {mode}), command.Caption, [&m] { return m.RatingsEffModeUpdate(); },

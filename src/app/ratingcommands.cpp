@@ -1,5 +1,6 @@
 // The rating as the application uses it: its file, sorting, rebuild, export and the graphs of
 // the rating and stakes tabs.
+#include "app/tableexport.h"
 #include "app/templatemain.h"
 #include "core/cp1251.h"
 #include "core/errors.h"
@@ -122,6 +123,7 @@ bool TTemplateMain::RatingsExportFile(const std::string& path) {
 void TTemplateMain::RatingsEffModeExecute(int mode) {
   View.RatingsEffMode = mode;
   StoreViewSetting(&TViewSettings::RatingsEffMode);
+  ViewChanged(TView::Ratings);  // the efficiency columns show the new mode
 }
 
 void TTemplateMain::StakesGraphDrawsExecute() {
@@ -192,5 +194,17 @@ void TTemplateMain::RatingsGraphOverlapExecute() {
   }
   host_.ShowGraph(graph);
 }
+
+TExportTable TTemplateMain::RatingsExportTable() const {
+  TExportTable table{"Рейтинг", {}, {}, {}};
+  table.Header.assign(RatingsCaptions().begin(), RatingsCaptions().end());
+  for (int row = 0; row < static_cast<int>(Ratings.size()); ++row) {
+    const auto cells = RatingsRowText(row);
+    table.Rows.emplace_back(cells.begin(), cells.end());
+  }
+  return table;
+}
+
+void TTemplateMain::RatingsXlsExportExecute() { TableXlsExport(host_, RatingsExportTable()); }
 
 }  // namespace kavrin

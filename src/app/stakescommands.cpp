@@ -2,6 +2,7 @@
 // of the stakes tab.
 #include <random>
 
+#include "app/tableexport.h"
 #include "app/templatemain.h"
 #include "core/cp1251.h"
 #include "core/fileio.h"
@@ -337,5 +338,29 @@ void TTemplateMain::StakesCheckLineExecute() {
 }
 
 void TTemplateMain::LogStakesDeleteExecute() { LogFilesDelete(StakeLogMask); }
+
+TExportTable TTemplateMain::StakesExportTable() {
+  TExportTable table{"Ставки", {}, {}, {}};
+  table.Header.assign(StakesTableCaptions().begin(), StakesTableCaptions().end());
+  Guarded(ReadError, [&] {
+    Stakes.ForEach(0, [&](int64_t, const TStakeData& stake) {
+      const auto cells = StakesTableRow(stake);
+      const auto colors = StakesTableColors(stake);
+      table.Rows.emplace_back(cells.begin(), cells.end());
+      table.Colors.emplace_back(colors.begin(), colors.end());
+      return true;
+    });
+  });
+  return table;
+}
+
+void TTemplateMain::StakesXlsExportExecute() {
+  TExportTable table;
+  {
+    TOperation operation(*this, "Экспорт ставок...");
+    table = StakesExportTable();
+  }
+  TableXlsExport(host_, table);
+}
 
 }  // namespace kavrin

@@ -426,6 +426,10 @@ class TTemplateMain {
   void StakesCheckLineExecute();
   bool LogStakesDeleteUpdate() const { return !Busy(); }
   void LogStakesDeleteExecute();
+  // The stakes table with its colours, as the grid shows it, for the spreadsheet export.
+  TExportTable StakesExportTable();
+  bool StakesXlsExportUpdate() const { return !Busy() && StakesNotEmpty(); }
+  void StakesXlsExportExecute();
 
   // ---- the rating (ratingcommands.cpp) ----
   TRatingsArray Ratings;
@@ -456,6 +460,10 @@ class TTemplateMain {
   void StakesGraphProfitsExecute();
   bool RatingsGraphOverlapUpdate() const { return !Busy() && !RatingsSelection.empty(); }
   void RatingsGraphOverlapExecute();
+  // The rating list as the view shows it, for the spreadsheet export.
+  TExportTable RatingsExportTable() const;
+  bool RatingsXlsExportUpdate() const { return !Busy() && !Ratings.empty(); }
+  void RatingsXlsExportExecute();
 
   // ---- regular stakes (tablescommands.cpp); read and written only while their tab is shown ----
   TTableStakesArray Tables;

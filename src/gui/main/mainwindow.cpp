@@ -21,6 +21,8 @@
 #include "gui/main/windowcommands.h"
 #include "gui/systems/systemstab.h"
 #include "gui/tables/tablestab.h"
+#include "gui/rating/ratingspage.h"
+#include "gui/stakes/stakespage.h"
 
 // The resources of the static GUI library are registered by the program that links it.
 static void InitResources() { Q_INIT_RESOURCE(resources); }
@@ -93,6 +95,8 @@ void MainWindow::BuildLayout() {
   // The pages of the main tab set and the combination page, each filled by its own folder.
   new TablesTab(*this);
   new SystemsTab(*this);
+  AddPage(*new StakesPage(*this, pages_.Tabs->widget(PageStakes)));
+  AddPage(*new RatingsPage(*this, pages_.Tabs->widget(PageRatings)));
 }
 
 void MainWindow::RestoreLayout(const TIniFile& ini) {

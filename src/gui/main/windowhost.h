@@ -90,6 +90,9 @@ class WindowHost : public UiHost {
   // Scenario tab and scenario catalog (gui/script/).
 
   // Stakes and rating tabs (gui/stakes/).
+  bool EditStake(TStakeDialogFields& fields) override;
+  bool EditMultiStake(TStakeDialogFields& fields) override;
+  bool ChooseStakeCondition(int& mode, int& threshold) override;
 
   // Regular stakes and systems tabs (gui/tables/, gui/systems/).
   bool EditRegular(TRegularDialogFields& fields, int selected, const TTableStakesArray& existing) override;
