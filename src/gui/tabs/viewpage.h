@@ -1,0 +1,21 @@
+#pragma once
+// A page of the window that follows the application object's view notifications and keeps its
+// own layout (column widths, sort orders) in the view-settings file with the window's.
+#include "app/uihost.h"
+
+namespace kavrin {
+class TIniFile;
+}
+
+namespace kavrin::gui {
+
+class ViewPage {
+ public:
+  virtual ~ViewPage() = default;
+  // The data of `view` changed; a page without that view ignores it.
+  virtual void ViewChanged(TView view) = 0;
+  virtual void RestoreLayout(const TIniFile& ini) = 0;
+  virtual void StoreLayout(TIniFile& ini) const = 0;
+};
+
+}  // namespace kavrin::gui
