@@ -685,6 +685,9 @@ class TTemplateMain {
     TScriptStatusBar Status;
     // The first stakes-file record the last run may have written (0 once it emptied the file).
     int64_t FirstRecord = 0;
+    // While a backtest waits for a pass computed ahead, it serves the window's events between
+    // slices of the wait; set during those calls, which are no steps of the run.
+    bool WaitingAhead = false;
   };
   TScriptRunState ScriptRunState;
   bool ScriptRunUpdate() const;
