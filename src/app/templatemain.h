@@ -674,7 +674,7 @@ class TTemplateMain {
   // The scenario tab's status bar as a run leaves it: "Цикл: %d", "Строка: %d", "Ставок: %d" and
   // the text panel. The window shows it whenever the run lets it process its events.
   struct TScriptStatusBar {
-    std::string Cycle, Line, Stakes, Text;
+    std::string Cycle = "Цикл: 0", Line = "Строка: 0", Stakes = "Ставок: 0", Text;
   };
   struct TScriptRunState {
     bool Running = false;
