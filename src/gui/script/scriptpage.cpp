@@ -59,6 +59,18 @@ QToolBar* Buttons(QWidget* parent, const QString& name) {
   return bar;
 }
 
+// A button with a shorter text than its command's menu item: it follows the command's state and
+// runs it.
+QAction* ShortButton(QAction* command, const QString& text, QObject* owner) {
+  auto* button = new QAction(text, owner);
+  button->setObjectName(command->objectName() + QStringLiteral("Button"));
+  button->setToolTip(command->text());
+  button->setEnabled(command->isEnabled());
+  QObject::connect(command, &QAction::changed, button, [button, command] { button->setEnabled(command->isEnabled()); });
+  QObject::connect(button, &QAction::triggered, command, &QAction::trigger);
+  return button;
+}
+
 // Selecting one of the window's lists during a run would change what the run reads.
 void SetRunLocked(MainWindow& window, bool locked) {
   window.Archive().setEnabled(!locked);
@@ -80,7 +92,7 @@ ScriptPage::ScriptPage(MainWindow& window)
   lines_->setModel(linesModel_);
   const QFontMetrics metrics = lines_->fontMetrics();
   lines_->setColumnWidth(0, metrics.horizontalAdvance(QStringLiteral("Комментарии к строке сценария")));
-  lines_->setColumnWidth(1, metrics.horizontalAdvance(QStringLiteral("Исходный список; Случайно; Все ставки")));
+  lines_->setColumnWidth(1, metrics.horizontalAdvance(QStringLiteral("Исходный список; Случайно; Все создаваемые ставки")));
   for (int column = 2; column < ScriptViewColumnCount; ++column)
     lines_->setColumnWidth(column, metrics.horizontalAdvance(QStringLiteral("TMD1#NUMS:30,60#LMV:10#SF:1")));
   connect(lines_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &ScriptPage::TakeLinesSelection);
@@ -121,12 +133,11 @@ ScriptPage::ScriptPage(MainWindow& window)
   catalog_->setModel(catalogSorted_);
   catalog_->setSortingEnabled(true);
   catalog_->sortByColumn(-1, Qt::AscendingOrder);  // the service's order until the user sorts
-  const std::array<int, ScriptsColumnCount> widths = {70, 200, 120, 110, 70, 50, 130, 70, 60, 90, 70, 130, 200};
+  const std::array<int, ScriptsColumnCount> widths = {90, 200, 120, 110, 70, 50, 150, 70, 60, 90, 70, 150, 200};
   for (int column = 0; column < ScriptsColumnCount; ++column) catalog_->setColumnWidth(column, widths[column]);
   connect(catalog_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &ScriptPage::TakeCatalogSelection);
 
   auto* catalogTop = new QHBoxLayout;
-  catalogTop->addWidget(new QLabel(QStringLiteral("Online каталог сценариев:"), catalogPane_));
   catalogTop->addWidget(filter_);
   catalogTop->addWidget(catalogButtons_, 1);
   QVBoxLayout* catalogLayout = PaneLayout(catalogPane_);
@@ -145,9 +156,11 @@ ScriptPage::ScriptPage(MainWindow& window)
 
 void ScriptPage::AttachActions() {
   ActionRegistry& registry = window_.Actions();
-  lineButtons_->addActions(registry.Actions({"ScriptOpen", "ScriptSave", "ScriptLoad", "", "ScriptAdd", "ScriptEmpty",
-                                             "ScriptClone", "ScriptEdit", "ScriptDel", "ScriptUp", "ScriptDown", "",
-                                             "ScriptRun", "ScriptTest", "ScriptStop", "", "LogToggle"}));
+  lineButtons_->addActions(registry.Actions({"ScriptOpen", "ScriptSave", "ScriptLoad", ""}));
+  lineButtons_->addAction(ShortButton(registry.Action("ScriptAdd"), QStringLiteral("Добавить"), this));
+  lineButtons_->addActions(registry.Actions({"ScriptClone", "ScriptEdit", "ScriptDel"}));
+  lineButtons_->addAction(ShortButton(registry.Action("ScriptUp"), QStringLiteral("▲"), this));
+  lineButtons_->addAction(ShortButton(registry.Action("ScriptDown"), QStringLiteral("▼"), this));
   QList<QAction*> linesMenu;
   for (const TCommand& c : registry.Commands())
     if (c.ContextMenus & ScriptListMenu) linesMenu << registry.Action(c.Name);
@@ -157,9 +170,9 @@ void ScriptPage::AttachActions() {
     if (edit->isEnabled()) edit->trigger();
   });
 
-  catalogButtons_->addActions(registry.Actions({"ScriptLibraryRefresh", "", "ScriptLibraryDownload",
-                                                "ScriptLibraryUpload", "ScriptLibraryReplace", "ScriptLibraryDelete",
-                                                "", "ScriptLibraryView", "ScriptLibraryRates"}));
+  // The rest of the catalog's commands are in the list's context menu and the menu.
+  catalogButtons_->addActions(registry.Actions(
+      {"ScriptLibraryRefresh", "", "ScriptLibraryDownload", "ScriptLibraryUpload", "", "ScriptLibraryView"}));
   const std::vector<std::string> rates = {"ScriptLibraryRate1", "ScriptLibraryRate2", "ScriptLibraryRate3",
                                           "ScriptLibraryRate4", "ScriptLibraryRate5", "", "ScriptLibraryRate0",
                                           "ScriptLibraryHide"};
