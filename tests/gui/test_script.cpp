@@ -3,6 +3,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QPushButton>
 #include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -14,6 +17,8 @@
 #include <memory>
 
 #include "core/fileio.h"
+#include "core/inifile.h"
+#include "core/viewsettings.h"
 #include "gui/archive/archivetab.h"
 #include "gui/common/qttext.h"
 #include "gui/main/actionregistry.h"
@@ -50,6 +55,8 @@ class ScriptTest : public QObject {
   void filterDialogRefusesAndFocusesTheField_data();
   void filterDialogRefusesAndFocusesTheField();
   void aLineMadeInTheDialogReachesTheViewAndTheFiles();
+  void catalogSelectionFollowsTheSortedView();
+  void columnWidthsAndCatalogFilterAreKept();
 };
 
 void ScriptTest::aTestRunStartedFromTheWindowStopsCleanly() {
@@ -250,6 +257,86 @@ void ScriptTest::aLineMadeInTheDialogReachesTheViewAndTheFiles() {
   window->Actions().Action("ScriptSave")->trigger();
   QVERIFY(user.boxes.empty());
   QCOMPARE(ReadScenarioFile(saved), TScenarioLines{line});
+}
+
+void ScriptTest::catalogSelectionFollowsTheSortedView() {
+  test::DataFolder folder;
+  test::ScriptedUser user;
+  auto window = StartWindow(folder);
+  QVERIFY(window);
+  TFormMain& main = window->Main();
+  ScriptPage* page = Page(*window);
+  QVERIFY(page);
+  // Rows as a reply would leave them (the panel is hidden, so nothing is asked of a server).
+  tScriptInfo low, high;
+  low.Id = 7;
+  low.Title = "Низкий";
+  low.Rating = 1.5;
+  high.Id = 9;
+  high.Title = "Высокий";
+  high.Rating = 4.25;
+  high.YourRating = -1;
+  main.View.ScriptLibraryOn = true;
+  main.ScriptsRows = {low, high};
+  main.ViewChanged(TView::ScriptCatalog);
+  QVERIFY(!page->Catalog()->isHidden());
+  QTableView* view = page->Catalog();
+  QCOMPARE(view->model()->headerData(9, Qt::Horizontal).toString(), QStringLiteral("Ваша оценка"));
+
+  // Sorted by rating, highest first: the first row shown is the second row received.
+  view->sortByColumn(7, Qt::DescendingOrder);
+  QCOMPARE(view->model()->index(0, 1).data().toString(), QStringLiteral("Высокий"));
+  QCOMPARE(view->model()->index(0, 9).data().toString(), QStringLiteral("Скрытый"));
+  view->selectRow(0);
+  QCOMPARE(main.ScriptsSelected, 1);
+  QVERIFY(window->Actions().Action("ScriptLibraryHide")->isChecked());
+
+  // A double click shows the selected scenario's properties, read-only.
+  QString shown;
+  bool okHidden = false;
+  user.dialogs.push_back([&](QDialog& dialog) {
+    shown = dialog.findChild<QLineEdit*>(QStringLiteral("edTitle"))->text();
+    okHidden = !dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isVisibleTo(&dialog);
+    return int(QDialog::Rejected);
+  });
+  emit view->doubleClicked(view->model()->index(0, 1));
+  QCOMPARE(shown, QStringLiteral("Высокий"));
+  QVERIFY(okHidden);
+
+  // A reload keeps the selected scenario selected wherever it lands.
+  main.ScriptsRows = {high, low};
+  main.ScriptsSelected = 0;
+  main.ViewChanged(TView::ScriptCatalog);
+  QCOMPARE(view->selectionModel()->selectedRows().size(), 1);
+  QCOMPARE(view->selectionModel()->selectedRows()[0].data().toString(), QStringLiteral("Общий"));
+  QCOMPARE(view->model()->index(view->selectionModel()->selectedRows()[0].row(), 1).data().toString(),
+           QStringLiteral("Высокий"));
+  main.View.ScriptLibraryOn = false;
+}
+
+void ScriptTest::columnWidthsAndCatalogFilterAreKept() {
+  test::DataFolder folder;
+  test::ScriptedUser user;
+  {
+    auto window = StartWindow(folder);
+    QVERIFY(window);
+    ScriptPage* page = Page(*window);
+    page->Lines()->horizontalHeader()->resizeSection(2, 123);
+    page->Catalog()->horizontalHeader()->resizeSection(1, 77);
+    window->Main().View.ScriptLibraryFilter = 5;
+    QVERIFY(window->close());
+  }
+  TIniFile ini(folder.File(ViewSettingsFileName));
+  QCOMPARE(ini.ReadInteger(MainWindowSection, "lvScript.Column2", 0), 123);
+  QCOMPARE(ini.ReadInteger(MainWindowSection, "lvOnlineScripts.Column1", 0), 77);
+  QCOMPARE(ini.ReadInteger(MainWindowSection, "ScriptLibraryFilter", 0), 5);
+  auto again = StartWindow(folder);
+  QVERIFY(again);
+  ScriptPage* page = Page(*again);
+  QCOMPARE(page->Lines()->horizontalHeader()->sectionSize(2), 123);
+  QCOMPARE(page->Catalog()->horizontalHeader()->sectionSize(1), 77);
+  QCOMPARE(page->CatalogFilter()->currentIndex(), 5);
+  QCOMPARE(page->CatalogFilter()->currentText(), QStringLiteral("С моими оценками"));
 }
 
 QTEST_MAIN(ScriptTest)
