@@ -236,7 +236,6 @@ void ScriptTest::aLineMadeInTheDialogReachesTheViewAndTheFiles() {
   QVERIFY2(line.find("#NUMS:30,60#LMV:10#SF:1|BSD1#SUMS:100#CLV:1#ST:10|") != std::string::npos, line.c_str());
 
   // The view shows the new row selected, with the normalised cells.
-  page->Sync();
   QAbstractItemModel* model = page->Lines()->model();
   QCOMPARE(model->rowCount(), 1);
   QCOMPARE(model->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Фильтр 1"));

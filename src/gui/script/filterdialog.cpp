@@ -177,7 +177,7 @@ TFilterItem FilterDialog::Fields() const {
   f.MultiSelect = multi_->isChecked();
   f.LevelMode = static_cast<TLevelMode>(criterion_->currentIndex());
   f.LevelText = FromQ(values_->text().trimmed());
-  f.CDLOverride = override_->isEnabled() && override_->isChecked();
+  f.CDLOverride = override_->isChecked();
   f.Weights = {count_->value(), deviation_->value(), depth_->value(), percents_->isChecked(), absolute_->isChecked()};
   f.StopMode = static_cast<TStopMode>(stopMode_->currentIndex());
   f.StopValue = stopValue_->value();

@@ -144,11 +144,13 @@ ScriptPage::ScriptPage(MainWindow& window)
   catalogLayout->addLayout(catalogTop);
   catalogLayout->addWidget(catalog_, 1);
 
-  // The run's status, the running line and the command states follow the run between its steps.
-  auto* timer = new QTimer(this);
-  timer->setInterval(50);
-  connect(timer, &QTimer::timeout, this, &ScriptPage::Sync);
-  timer->start();
+  // The run's status bar and running line follow the run whenever it lets the window process
+  // its events.
+  WindowHost& host = window.Host();
+  host.OnIdle = [this, idle = std::move(host.OnIdle)] {
+    if (idle) idle();
+    Sync();
+  };
   // The window builds its actions after its pages.
   QTimer::singleShot(0, this, &ScriptPage::AttachActions);
   Sync();
@@ -156,6 +158,8 @@ ScriptPage::ScriptPage(MainWindow& window)
 
 void ScriptPage::AttachActions() {
   ActionRegistry& registry = window_.Actions();
+  // After every command: a run that ended, a line appended and selected.
+  for (const auto& [name, action] : registry.All()) connect(action, &QAction::triggered, this, &ScriptPage::Sync);
   lineButtons_->addActions(registry.Actions({"ScriptOpen", "ScriptSave", "ScriptLoad", ""}));
   lineButtons_->addAction(ShortButton(registry.Action("ScriptAdd"), QStringLiteral("Добавить"), this));
   lineButtons_->addActions(registry.Actions({"ScriptClone", "ScriptEdit", "ScriptDel"}));

@@ -40,8 +40,8 @@ class ScriptPage : public QObject, public ViewPage {
   QComboBox* CatalogFilter() const { return filter_; }
   // The tab's status bar: lines, cycle, line, stakes, text.
   QLabel* StatusPanel(int panel) const { return status_.at(panel); }
-  // Brings the page in step with what a run or a command changed without a notification: the
-  // status bar, the running line's selection, the lists usable only while no run goes on.
+  // Brings the page in step with what a run or a command changed without a view notification:
+  // the status bar, the running line's selection, the lists usable only while no run goes on.
   void Sync();
 
  private:
