@@ -56,7 +56,7 @@ class ScriptTest : public QObject {
   void filterDialogRefusesAndFocusesTheField();
   void aLineMadeInTheDialogReachesTheViewAndTheFiles();
   void catalogSelectionFollowsTheSortedView();
-  void columnWidthsAndCatalogFilterAreKept();
+  void columnWidthsSortAndCatalogFilterAreKept();
 };
 
 void ScriptTest::aTestRunStartedFromTheWindowStopsCleanly() {
@@ -313,7 +313,7 @@ void ScriptTest::catalogSelectionFollowsTheSortedView() {
   main.View.ScriptLibraryOn = false;
 }
 
-void ScriptTest::columnWidthsAndCatalogFilterAreKept() {
+void ScriptTest::columnWidthsSortAndCatalogFilterAreKept() {
   test::DataFolder folder;
   test::ScriptedUser user;
   {
@@ -322,6 +322,7 @@ void ScriptTest::columnWidthsAndCatalogFilterAreKept() {
     ScriptPage* page = Page(*window);
     page->Lines()->horizontalHeader()->resizeSection(2, 123);
     page->Catalog()->horizontalHeader()->resizeSection(1, 77);
+    page->Catalog()->sortByColumn(7, Qt::DescendingOrder);
     window->Main().View.ScriptLibraryFilter = 5;
     QVERIFY(window->close());
   }
@@ -329,11 +330,14 @@ void ScriptTest::columnWidthsAndCatalogFilterAreKept() {
   QCOMPARE(ini.ReadInteger(MainWindowSection, "lvScript.Column2", 0), 123);
   QCOMPARE(ini.ReadInteger(MainWindowSection, "lvOnlineScripts.Column1", 0), 77);
   QCOMPARE(ini.ReadInteger(MainWindowSection, "ScriptLibraryFilter", 0), 5);
+  QCOMPARE(ini.ReadString(MainWindowSection, "lvOnlineScripts.SortType", ""), std::string("7,1"));
   auto again = StartWindow(folder);
   QVERIFY(again);
   ScriptPage* page = Page(*again);
   QCOMPARE(page->Lines()->horizontalHeader()->sectionSize(2), 123);
   QCOMPARE(page->Catalog()->horizontalHeader()->sectionSize(1), 77);
+  QCOMPARE(page->Catalog()->horizontalHeader()->sortIndicatorSection(), 7);
+  QCOMPARE(page->Catalog()->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
   QCOMPARE(page->CatalogFilter()->currentIndex(), 5);
   QCOMPARE(page->CatalogFilter()->currentText(), QStringLiteral("С моими оценками"));
 }

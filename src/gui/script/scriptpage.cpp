@@ -120,7 +120,11 @@ ScriptPage::ScriptPage(MainWindow& window)
   for (const char* item : ScriptFilterItems) filter_->addItem(ToQ(item));
   filter_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   connect(filter_, &QComboBox::activated, this, [this](int index) {
-    if (main_.Busy() || index == main_.View.ScriptLibraryFilter) return;
+    if (index == main_.View.ScriptLibraryFilter) return;
+    if (main_.Busy()) {
+      filter_->setCurrentIndex(main_.View.ScriptLibraryFilter);
+      return;
+    }
     main_.ScriptLibraryFilterChange(index);
     window_.UpdateCommandStates();
   });
@@ -214,6 +218,11 @@ void ScriptPage::ViewChanged(TView view) {
 void ScriptPage::RestoreLayout(const TIniFile& ini) {
   RestoreColumns(*lines_->horizontalHeader(), ini, MainWindowSection, "lvScript");
   RestoreColumns(*catalog_->horizontalHeader(), ini, MainWindowSection, "lvOnlineScripts");
+  // Direction 0 ascending, 1 descending; a column outside the list keeps the service's order.
+  TListSort sort;
+  if (LoadListSort(ini, MainWindowSection, "lvOnlineScripts", sort) && sort.Column >= 0 &&
+      sort.Column < ScriptsColumnCount)
+    catalog_->sortByColumn(sort.Column, sort.Direction == 1 ? Qt::DescendingOrder : Qt::AscendingOrder);
   const int filter = main_.View.ScriptLibraryFilter;
   filter_->setCurrentIndex(filter >= 0 && filter < filter_->count() ? filter : TViewSettings{}.ScriptLibraryFilter);
 }
@@ -221,6 +230,9 @@ void ScriptPage::RestoreLayout(const TIniFile& ini) {
 void ScriptPage::StoreLayout(TIniFile& ini) const {
   StoreColumns(*lines_->horizontalHeader(), ini, MainWindowSection, "lvScript");
   StoreColumns(*catalog_->horizontalHeader(), ini, MainWindowSection, "lvOnlineScripts");
+  const QHeaderView& header = *catalog_->horizontalHeader();
+  StoreListSort(ini, MainWindowSection, "lvOnlineScripts",
+                {header.sortIndicatorSection(), header.sortIndicatorOrder() == Qt::DescendingOrder ? 1 : 0});
 }
 
 void ScriptPage::Sync() {
