@@ -59,8 +59,8 @@ QToolBar* Buttons(QWidget* parent, const QString& name) {
   return bar;
 }
 
-// A button with a shorter text than its command's menu item: it follows the command's state and
-// runs it.
+// A button with a shorter text than its command's menu item: it follows the command's state,
+// shows its hint and runs it.
 QAction* ShortButton(QAction* command, const QString& text, QObject* owner) {
   auto* button = new QAction(text, owner);
   button->setObjectName(command->objectName() + QStringLiteral("Button"));
@@ -68,6 +68,7 @@ QAction* ShortButton(QAction* command, const QString& text, QObject* owner) {
   button->setEnabled(command->isEnabled());
   QObject::connect(command, &QAction::changed, button, [button, command] { button->setEnabled(command->isEnabled()); });
   QObject::connect(button, &QAction::triggered, command, &QAction::trigger);
+  QObject::connect(button, &QAction::hovered, command, &QAction::hover);  // the command's hint
   return button;
 }
 
