@@ -1,5 +1,6 @@
 #include "app/scenarioahead.h"
 
+#include <chrono>
 #include <deque>
 #include <utility>
 
@@ -55,7 +56,7 @@ class TScenarioAhead::TStoragePool {
 // The results of one pass, filled by the worker and taken in order by the calling thread.
 class TScenarioAhead::TPassRecord final : public TCombsFeed {
  public:
-  explicit TPassRecord(TStoragePool& pool) : pool_(pool) {}
+  TPassRecord(TStoragePool& pool, const TWhileWaiting& whileWaiting) : pool_(pool), whileWaiting_(whileWaiting) {}
 
   void Push(const std::string& key, TCombList&& list) {
     std::lock_guard lock(mutex_);
@@ -70,11 +71,21 @@ class TScenarioAhead::TPassRecord final : public TCombsFeed {
   }
   // The calling thread's side: waits once, until the worker is through the pass. (Waiting for
   // each result as it comes would hand the thread back and forth for every list, and on a busy
-  // machine each handing over costs more than the list.)
+  // machine each handing over costs more than the list.) The wait is cut into slices, between
+  // which the window gets its events: on a loaded machine the rest of a pass may take seconds.
   bool Take(const std::string& key, TCombList& list) override {
     std::unique_lock lock(mutex_);
     if (parted_) return false;
-    changed_.wait(lock, [&] { return done_; });
+    while (!changed_.wait_for(lock, std::chrono::milliseconds(WaitSliceMs), [&] { return done_; })) {
+      if (!whileWaiting_) continue;
+      lock.unlock();
+      const bool giveUp = whileWaiting_();
+      lock.lock();
+      if (giveUp && !done_) {
+        parted_ = true;
+        return false;
+      }
+    }
     if (results_.empty() || results_.front().first != key) {
       // The pass went another way from here on: the calling thread computes the rest itself.
       parted_ = true;
@@ -97,6 +108,7 @@ class TScenarioAhead::TPassRecord final : public TCombsFeed {
 
  private:
   TStoragePool& pool_;
+  const TWhileWaiting& whileWaiting_;
   std::mutex mutex_;
   std::condition_variable changed_;
   std::deque<std::pair<std::string, TCombList>> results_;
@@ -128,11 +140,12 @@ bool TScenarioAhead::Applies(const TTemplateMain& main) {
   return false;
 }
 
-TScenarioAhead::TScenarioAhead(const TTemplateMain& main, int tests, TRunPass runPass)
+TScenarioAhead::TScenarioAhead(const TTemplateMain& main, int tests, TRunPass runPass, TWhileWaiting whileWaiting)
     : silentHost_(std::make_unique<TSilentHost>()),
       copy_(std::make_unique<TTemplateMain>(*silentHost_, main.DataDir())),
       tests_(tests),
       runPass_(std::move(runPass)),
+      whileWaiting_(std::move(whileWaiting)),
       pool_(std::make_unique<TStoragePool>()),
       owner_(static_cast<size_t>(tests) + 1, 0),
       records_(static_cast<size_t>(tests) + 1) {
@@ -161,7 +174,7 @@ int TScenarioAhead::ClaimLocked() {
       continue;
     }
     owner_[i] = 2;
-    records_[i] = std::make_shared<TPassRecord>(*pool_);
+    records_[i] = std::make_shared<TPassRecord>(*pool_, whileWaiting_);
     ++outstanding_;
     return i;
   }

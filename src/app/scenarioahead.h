@@ -36,8 +36,14 @@ class TScenarioAhead {
   // have to build) takes part.
   static bool Applies(const TTemplateMain& main);
 
+  // Called again and again while the calling thread waits for a pass computed ahead, at most
+  // WaitSliceMs apart, so that the window is served meanwhile; true gives up the wait (a stop was
+  // requested), and the calling thread then computes the rest of that pass itself.
+  using TWhileWaiting = std::function<bool()>;
+  static constexpr int WaitSliceMs = 20;
+
   // Starts the worker for the passes 1..tests, pass i at the draws offset tests - i + 1.
-  TScenarioAhead(const TTemplateMain& main, int tests, TRunPass runPass);
+  TScenarioAhead(const TTemplateMain& main, int tests, TRunPass runPass, TWhileWaiting whileWaiting = {});
   // Cancels the passes still running or waiting and joins the worker.
   ~TScenarioAhead();
   TScenarioAhead(const TScenarioAhead&) = delete;
@@ -61,6 +67,7 @@ class TScenarioAhead {
   std::unique_ptr<TTemplateMain> copy_;
   const int tests_;
   TRunPass runPass_;
+  TWhileWaiting whileWaiting_;
   std::unique_ptr<TStoragePool> pool_;
 
   std::mutex mutex_;

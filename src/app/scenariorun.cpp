@@ -438,9 +438,15 @@ void TTemplateMain::ScriptTestRun(int tests) {
     const int offset = DrawsOffset();
     std::optional<TScenarioAhead> ahead;
     if (ScriptTestAhead && tests > 1 && TScenarioAhead::Applies(*this))
-      ahead.emplace(*this, tests, [](TTemplateMain& copy, const std::atomic<bool>& cancel) {
-        TScenarioRunner(copy, &cancel).Pass();
-      });
+      ahead.emplace(
+          *this, tests,
+          [](TTemplateMain& copy, const std::atomic<bool>& cancel) { TScenarioRunner(copy, &cancel).Pass(); },
+          [this] {
+            ScriptRunState.WaitingAhead = true;
+            host_.ProcessEvents();
+            ScriptRunState.WaitingAhead = false;
+            return ScriptRunState.StopRequested;
+          });
     for (int i = 1; i <= tests; ++i) {
       ScriptRunState.Cycle = i;
       ScriptStatus(0, RunningText);

@@ -682,7 +682,7 @@ class TTemplateMain {
   // The scenario tab's status bar as a run leaves it: "Цикл: %d", "Строка: %d", "Ставок: %d" and
   // the text panel. The window shows it whenever the run lets it process its events.
   struct TScriptStatusBar {
-    std::string Cycle, Line, Stakes, Text;
+    std::string Cycle = "Цикл: 0", Line = "Строка: 0", Stakes = "Ставок: 0", Text;
   };
   struct TScriptRunState {
     bool Running = false;
@@ -693,6 +693,9 @@ class TTemplateMain {
     TScriptStatusBar Status;
     // The first stakes-file record the last run may have written (0 once it emptied the file).
     int64_t FirstRecord = 0;
+    // While a backtest waits for a pass computed ahead, it serves the window's events between
+    // slices of the wait; set during those calls, which are no steps of the run.
+    bool WaitingAhead = false;
   };
   TScriptRunState ScriptRunState;
   bool ScriptRunUpdate() const;

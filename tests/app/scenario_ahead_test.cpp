@@ -4,10 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "app/scenarioahead.h"
 #include "app/templatemain.h"
 #include "core/cp1251.h"
 #include "stakes/rating.h"
@@ -27,6 +31,8 @@ class StoppingHost : public test::FakeHost {
   int stopAtCall = 0;  // 0: never
   int fedCalls = 0;
   void ProcessEvents() override {
+    // A wait for the worker serves the window as often as the wait lasts: no step of the run.
+    if (main && main->ScriptRunState.WaitingAhead) return;
     FakeHost::ProcessEvents();
     if (main && main->CombsFeed) ++fedCalls;
     if (main && processEventsCalls == stopAtCall) main->ScriptRunState.StopRequested = true;
@@ -137,6 +143,47 @@ TEST(ScenarioAhead, StopInAPassComputedAheadLeavesWhatAStopAloneLeaves) {
   EXPECT_GT(ahead.fedCalls, 0);
   EXPECT_EQ(alone.offset, 1);
   ExpectSame(ahead, alone);
+}
+
+// While the calling thread waits for a pass the worker computes, the window is served between
+// slices of the wait; a stop requested meanwhile ends the wait, the calling thread then computing
+// that pass itself.
+TEST(ScenarioAhead, WaitingForAPassServesTheWindowAndEndsOnAStop) {
+  for (const bool stop : {false, true}) {
+    test::TempDir dir;
+    test::FakeHost host;
+    TTemplateMain main(host, dir.Path());
+    std::atomic<bool> release{false};
+    std::atomic<int> waits{0};
+    bool taken = false;
+    {
+      TScenarioAhead ahead(
+          main, 3,
+          [&](TTemplateMain& copy, const std::atomic<bool>& cancel) {
+            copy.CombsFeed->Put("generate", TCombList());
+            while (!release && !cancel) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+          },
+          [&] {
+            // The worker finishes once the window was served three times, unless the user stops.
+            if (++waits == 3 && !stop) release = true;
+            return stop;
+          });
+      EXPECT_EQ(ahead.BeginPass(1), nullptr);  // the calling thread's own
+      ahead.EndPass(1);
+      TCombsFeed* feed = ahead.BeginPass(2);
+      ASSERT_NE(feed, nullptr);
+      TCombList list;
+      taken = feed->Take("generate", list);
+      ahead.EndPass(2);
+    }
+    if (stop) {
+      EXPECT_FALSE(taken);
+      EXPECT_EQ(waits, 1);
+    } else {
+      EXPECT_TRUE(taken);
+      EXPECT_GE(waits, 3);
+    }
+  }
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "gui/tables/tablestab.h"
 #include "gui/rating/ratingspage.h"
 #include "gui/stakes/stakespage.h"
+#include "gui/script/scriptpage.h"
 
 // The resources of the static GUI library are registered by the program that links it.
 static void InitResources() { Q_INIT_RESOURCE(resources); }
@@ -97,6 +98,7 @@ void MainWindow::BuildLayout() {
   new SystemsTab(*this);
   AddPage(*new StakesPage(*this, pages_.Tabs->widget(PageStakes)));
   AddPage(*new RatingsPage(*this, pages_.Tabs->widget(PageRatings)));
+  AddPage(*new ScriptPage(*this));
 }
 
 void MainWindow::RestoreLayout(const TIniFile& ini) {

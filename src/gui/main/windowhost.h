@@ -88,6 +88,10 @@ class WindowHost : public UiHost {
   // Combination list (gui/combs/).
 
   // Scenario tab and scenario catalog (gui/script/).
+  bool EditScriptLine(const std::string& caption, TScriptLineDialogFields& fields) override;
+  bool EditFilter(TFilterItem& filter, const TFilterDialogCheck& validate) override;
+  bool EditScriptProperties(tScriptData& fields, bool editable, const TScriptDialogCheck& validate) override;
+  void ShowScriptRates(const std::vector<TScriptRate>& rates) override;
 
   // Stakes and rating tabs (gui/stakes/).
   bool EditStake(TStakeDialogFields& fields) override;
