@@ -67,9 +67,15 @@ void GraphWindow::AddGraphPoint(int x, const QString& title, double y, bool mark
 
 void GraphWindow::ShowData(const TGraphData& graph) {
   if (!graph.Caption.empty()) setWindowTitle(ToQ(graph.Caption));
+  SetAxisTitles(ToQ(graph.XAxisTitle), ToQ(graph.YAxisTitle));
   for (const TGraphSeries& s : graph.Series)
     for (const TGraphPoint& p : s.Points)
       AddGraphPoint(static_cast<int>(p.X), ToQ(s.Title), static_cast<double>(p.Y), s.Markers, s.Marks, s.Color);
+}
+
+void GraphWindow::SetAxisTitles(const QString& x, const QString& y) {
+  chart_->axes(Qt::Horizontal).constFirst()->setTitleText(x);
+  chart_->axes(Qt::Vertical).constFirst()->setTitleText(y);
 }
 
 void GraphWindow::ShowMarks(bool shown) {

@@ -94,6 +94,7 @@ class WindowHost : public UiHost {
   // Regular stakes and systems tabs (gui/tables/, gui/systems/).
 
   // Draw views (gui/views/).
+  void ShowRepeats(TRepeatsDialog& dialog) override;
 
  private:
   QMainWindow& window_;
