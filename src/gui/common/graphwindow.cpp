@@ -18,6 +18,8 @@ GraphWindow::GraphWindow(QWidget* parent)
   setObjectName(QStringLiteral("TFormGraph"));
   setWindowTitle(QStringLiteral("График"));
   chart_->legend()->setAlignment(Qt::AlignBottom);
+  // Long series titles are shortened in the legend; the pointer shows them whole.
+  chart_->legend()->setShowToolTips(true);
   auto* axisX = new QValueAxis(chart_);
   axisX->setLabelFormat(QStringLiteral("%d"));  // x counts draws or stakes
   axisX->setTickType(QValueAxis::TicksDynamic);
@@ -95,7 +97,9 @@ void GraphWindow::FitAxes(double x, double y) {
   auto* axisX = static_cast<QValueAxis*>(chart_->axes(Qt::Horizontal).constFirst());
   auto* axisY = static_cast<QValueAxis*>(chart_->axes(Qt::Vertical).constFirst());
   axisX->setRange(bounds_.left(), std::max(bounds_.right(), bounds_.left() + 1));
-  axisY->setRange(bounds_.top() - margin, bounds_.bottom() + margin);
+  // Counts never go below zero; values that do keep their margin.
+  const double bottom = bounds_.top() >= 0 ? std::max(0.0, bounds_.top() - margin) : bounds_.top() - margin;
+  axisY->setRange(bottom, bounds_.bottom() + margin);
   axisY->applyNiceNumbers();
 }
 

@@ -31,10 +31,11 @@ CardPage::CardPage(MainWindow& window, QWidget* page) : QWidget(page), window_(w
   });
 
   QToolBar* tools = PageToolBar(QStringLiteral("tbCard"), this);
-  AddWindowActions(window, tools,
-                   {"ViewColorCard", "ViewColorCardSequences", "", "CardFilter_Include", "CardFilter_Exclude", "",
-                    "CardXlsExport"});
-  AddWindowActions(window, grid_, {"CardFilter_Include", "CardFilter_Exclude", "", "CardXlsExport"});
+  // The filters first: the long captions of the switches may go behind the bar's extension.
+  const std::vector<std::string> actions = {"CardFilter_Include", "CardFilter_Exclude", "", "CardXlsExport", "",
+                                            "ViewColorCard", "ViewColorCardSequences"};
+  AddWindowActions(window, tools, actions);
+  AddWindowActions(window, grid_, actions);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);

@@ -41,7 +41,7 @@ GraphsPage::GraphsPage(MainWindow& window, QWidget* page)
   tools->addWidget(depth_);
   tools->addWidget(marks_);
   tools->addSeparator();
-  AddWindowActions(window, tools, {"DrawsGraphDraw", "", "TotalSumCombs", "AnalyzeRepeats"});
+  AddWindowActions(window, tools, {"DrawsGraphDraw"});
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);

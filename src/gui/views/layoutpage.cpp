@@ -12,7 +12,6 @@
 #include "core/viewsettings.h"
 #include "gui/common/qttext.h"
 #include "gui/main/mainwindow.h"
-#include "gui/main/viewstate.h"
 #include "gui/views/pagetools.h"
 #include "gui/views/viewgrid.h"
 
@@ -21,13 +20,11 @@ namespace {
 
 constexpr char DepthHint[] = "Количество тиражей, использующихся для расчета статистики";
 
-QString CompareListName(int list) { return QStringLiteral("lvLayoutCompare%1").arg(list + 1); }
-
 // A list sorted by the column whose header is clicked, each click turning the order round; rows
 // stay in their order of creation until then.
 QTreeWidget* MakeCompareList(int list, QWidget* parent) {
   auto* tree = new QTreeWidget(parent);
-  tree->setObjectName(CompareListName(list));
+  tree->setObjectName(QStringLiteral("lvLayoutCompare%1").arg(list + 1));
   tree->setRootIsDecorated(false);
   tree->setUniformRowHeights(true);
   tree->setColumnCount(2);
@@ -94,7 +91,7 @@ LayoutPage::LayoutPage(MainWindow& window, QWidget* schemaPane, QWidget* compare
     auto* columnLayout = new QVBoxLayout(column);
     columnLayout->setContentsMargins(0, 0, 0, 0);
     auto* depthRow = new QHBoxLayout;
-    depthRow->addWidget(new QLabel(QStringLiteral("Список %1, тиражей:").arg(i + 1), column));
+    depthRow->addWidget(new QLabel(QStringLiteral("%1:").arg(i + 1), column));
     depthRow->addWidget(compareDepths_[i], 1);
     columnLayout->addLayout(depthRow);
     columnLayout->addWidget(lists_[i], 1);
@@ -102,7 +99,7 @@ LayoutPage::LayoutPage(MainWindow& window, QWidget* schemaPane, QWidget* compare
     lists->setStretchFactor(i, 1);
   }
   QToolBar* compareTools = PageToolBar(QStringLiteral("tbLayoutCompare"), comparePane);
-  compareTools->addWidget(new QLabel(QStringLiteral("Списки сравнения "), comparePane));
+  compareTools->addWidget(new QLabel(QStringLiteral("Списки сравнения, тиражей в каждом "), comparePane));
   AddWindowActions(window, compareTools, {"LayoutCmpCalc"});
   auto* compareLayout = new QVBoxLayout(comparePane);
   compareLayout->setContentsMargins(2, 0, 2, 2);
@@ -111,18 +108,10 @@ LayoutPage::LayoutPage(MainWindow& window, QWidget* schemaPane, QWidget* compare
   compareLayout->addWidget(lists, 1);
 }
 
-void LayoutPage::RestoreLayout(const TIniFile& ini) {
+void LayoutPage::RestoreLayout(const TIniFile&) {
   const TViewSettings& view = window_.Main().View;
   depth_->setValue(view.LayoutLen);
-  for (int i = 0; i < CompareListCount; ++i) {
-    compareDepths_[i]->setValue(view.LayoutCompareLen[i]);
-    RestoreColumns(*lists_[i]->header(), ini, MainWindowSection, FromQ(CompareListName(i)));
-  }
-}
-
-void LayoutPage::StoreLayout(TIniFile& ini) const {
-  for (int i = 0; i < CompareListCount; ++i)
-    StoreColumns(*lists_[i]->header(), ini, MainWindowSection, FromQ(CompareListName(i)));
+  for (int i = 0; i < CompareListCount; ++i) compareDepths_[i]->setValue(view.LayoutCompareLen[i]);
 }
 
 void LayoutPage::ViewChanged(TView view) {

@@ -23,7 +23,7 @@ class LayoutPage : public QObject, public ViewPage {
   LayoutPage(MainWindow& window, QWidget* schemaPane, QWidget* comparePane);
   void ViewChanged(TView view) override;
   void RestoreLayout(const TIniFile& ini) override;
-  void StoreLayout(TIniFile& ini) const override;
+  void StoreLayout(TIniFile& ini) const override {}
   ViewGrid* Grid() const { return grid_; }
   QTreeWidget* CompareList(int list) const { return lists_.at(list); }
 

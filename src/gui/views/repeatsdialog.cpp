@@ -107,7 +107,7 @@ void RepeatsDialog::ShowResult() {
   list_->addTopLevelItems(items);
   std::vector<const TViewSeries*> series;
   for (const TViewSeries& s : data_.Chart) series.push_back(&s);
-  chart_->Show(series, false, QStringLiteral("Тираж"), QStringLiteral("Кол-во повторов"));
+  chart_->Show(series, false, QStringLiteral("Тираж"), QStringLiteral("Повторов"));
 }
 
 }  // namespace kavrin::gui

@@ -83,20 +83,35 @@ void ViewChart::Show(const std::vector<const TViewSeries*>& series, bool byLabel
                      const QString& yTitle) {
   ClearChart();
   QAbstractAxis* axisX = nullptr;
+  QValueAxis* numbers = nullptr;
   if (byLabel) {
     auto* categories = new QBarCategoryAxis;
     if (!series.empty())
       for (const TGraphPoint& p : series.front()->Points) categories->append(ToQ(p.Label));
     axisX = categories;
+    // Many categories are the numbers 1..n, which a category axis cannot show side by side:
+    // a value axis over the same places marks every fifth of them instead.
+    if (categories->count() > 20) {
+      categories->setVisible(false);
+      numbers = new QValueAxis;
+      numbers->setLabelFormat(QStringLiteral("%d"));
+      numbers->setRange(0.5, categories->count() + 0.5);
+      numbers->setTickType(QValueAxis::TicksDynamic);
+      numbers->setTickAnchor(5);
+      numbers->setTickInterval(5);
+      numbers->setMinorTickCount(4);
+      numbers->setGridLineVisible(false);
+    }
   } else {
     auto* values = new QValueAxis;
     values->setLabelFormat(QStringLiteral("%d"));
     axisX = values;
   }
   auto* axisY = new QValueAxis;
-  axisX->setTitleText(xTitle);
+  (numbers ? numbers : axisX)->setTitleText(xTitle);
   axisY->setTitleText(yTitle);
   chart()->addAxis(axisX, Qt::AlignBottom);
+  if (numbers) chart()->addAxis(numbers, Qt::AlignBottom);
   chart()->addAxis(axisY, Qt::AlignLeft);
 
   double minX = 0, maxX = 1, minY = 0, maxY = 1;
@@ -114,7 +129,8 @@ void ViewChart::Show(const std::vector<const TViewSeries*>& series, bool byLabel
       any = true;
     }
   }
-  if (auto* values = qobject_cast<QValueAxis*>(axisX)) {
+  if (!byLabel) {
+    auto* values = static_cast<QValueAxis*>(axisX);
     values->setRange(minX, std::max(maxX, minX + 1));
     values->setTickType(QValueAxis::TicksDynamic);
     values->setTickAnchor(minX);

@@ -32,9 +32,11 @@ WeekPage::WeekPage(MainWindow& window, QWidget* gridPane, QWidget* chartPane)
   tools->addWidget(new QLabel(QStringLiteral("Тиражей: "), gridPane));
   tools->addWidget(depth_);
   AddWindowActions(window, tools,
-                   {"WeekStatCalc", "ViewWeekChartMode", "ViewWeekChartType", "", "WeekFilter_Include",
-                    "WeekFilter_Exclude", "", "WeekXlsExport"});
-  AddWindowActions(window, grid_, {"WeekFilter_Include", "WeekFilter_Exclude", "", "WeekXlsExport"});
+                   {"WeekStatCalc", "", "WeekFilter_Include", "WeekFilter_Exclude", "", "ViewWeekChartMode",
+                    "ViewWeekChartType", "", "WeekXlsExport"});
+  AddWindowActions(window, grid_,
+                   {"WeekFilter_Include", "WeekFilter_Exclude", "", "ViewWeekChartMode", "ViewWeekChartType", "",
+                    "WeekXlsExport"});
   auto* gridLayout = new QVBoxLayout(gridPane);
   gridLayout->setContentsMargins(2, 2, 2, 0);
   gridLayout->addWidget(tools);
@@ -63,7 +65,7 @@ void WeekPage::ViewChanged(TView view) {
   const bool byDay = main.View.WeekChartMode == 1;
   chart_->Show({&main.DrawViews.WeekChartSeries()}, true,
                byDay ? QStringLiteral("День недели") : QStringLiteral("Число"),
-               QStringLiteral("Количество выпадений"));
+               QStringLiteral("Выпадений"));
 }
 
 }  // namespace kavrin::gui
