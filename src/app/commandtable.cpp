@@ -91,6 +91,8 @@ void AddDrawsCommands(TTableBuilder& t) {
            &M::ViewColorDrawsChecked, &M::ViewColorDrawsExecute);
   t.Add(Draws, "DrawsImport", "Импорт из CSV-файла", &M::DrawsImportUpdate, &M::DrawsImportExecute);
   t.Add(Draws, "DrawsExport", "Экспорт в CSV-файл", &M::DrawsExportUpdate, &M::DrawsExportExecute);
+  t.Add(Draws, "DrawsXlsExport", "Экспорт в Microsoft Excel", &M::DrawsXlsExportUpdate, &M::DrawsXlsExportExecute)
+      .Context(DrawsListMenu);
   M& m = t.Main();
   const char* captions[] = {"По запросу (по умолчанию)", "Автоматически", "Отключено"};
   for (int mode = 0; mode < 3; ++mode)
@@ -177,6 +179,8 @@ void AddDrawViewsCommands(TTableBuilder& t) {
          &V::ViewColorCardSequencesUpdate, &V::ViewColorCardSequencesChecked, &V::ViewColorCardSequencesExecute);
   add(NoMenu, "CardFilter_Include", "Оставить выделенные", &V::CardFilter_IncludeUpdate, &V::CardFilter_IncludeExecute);
   add(NoMenu, "CardFilter_Exclude", "Удалить выделенные", &V::CardFilter_ExcludeUpdate, &V::CardFilter_ExcludeExecute);
+  add(NoMenu, "CardXlsExport", "Экспорт карты тиражей в Microsoft Excel", &V::CardXlsExportUpdate,
+      &V::CardXlsExportExecute);
   toggle(NoMenu, "ViewShemaGradient", "Градиентная раскраска схемы", &V::ViewShemaGradientUpdate,
          &V::ViewShemaGradientChecked, &V::ViewShemaGradientExecute);
   add(NoMenu, "LayoutCalc", "Обновить", &V::LayoutCalcUpdate, &V::LayoutCalcExecute);
@@ -185,6 +189,8 @@ void AddDrawViewsCommands(TTableBuilder& t) {
   add(NoMenu, "LayoutFilter_Exclude", "Удалить выделенные", &V::LayoutFilter_ExcludeUpdate,
       &V::LayoutFilter_ExcludeExecute);
   add(NoMenu, "LayoutCmpCalc", "Обновить", &V::LayoutCmpCalcUpdate, &V::LayoutCmpCalcExecute);
+  add(NoMenu, "LayoutXlsExport", "Экспорт схемы в Microsoft Excel", &V::LayoutXlsExportUpdate,
+      &V::LayoutXlsExportExecute);
   add(NoMenu, "WeekStatCalc", "Обновить", &V::WeekStatCalcUpdate, &V::WeekStatCalcExecute);
   toggle(NoMenu, "ViewWeekChartMode", "График по дням недели", &V::ViewWeekChartModeUpdate,
          &V::ViewWeekChartModeChecked, &V::ViewWeekChartModeExecute);
@@ -192,6 +198,8 @@ void AddDrawViewsCommands(TTableBuilder& t) {
          &V::ViewWeekChartTypeExecute);
   add(NoMenu, "WeekFilter_Include", "Оставить выделенные", &V::WeekFilter_IncludeUpdate, &V::WeekFilter_IncludeExecute);
   add(NoMenu, "WeekFilter_Exclude", "Удалить выделенные", &V::WeekFilter_ExcludeUpdate, &V::WeekFilter_ExcludeExecute);
+  add(NoMenu, "WeekXlsExport", "Экспорт статистики по дням недели в Microsoft Excel", &V::WeekXlsExportUpdate,
+      &V::WeekXlsExportExecute);
 }
 
 void AddStakesCommands(TTableBuilder& t) {

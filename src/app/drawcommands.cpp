@@ -1,6 +1,7 @@
 // The commands of the archive list: add, edit, delete, order switch, colours, CSV.
 #include <algorithm>
 
+#include "app/tableexport.h"
 #include "app/templatemain.h"
 #include "core/cp1251.h"
 #include "core/csv.h"
@@ -91,6 +92,20 @@ void TTemplateMain::DrawsImportExecute() {
 void TTemplateMain::DrawsExportExecute() {
   std::string path;
   if (host_.ChooseSaveFile(CsvFilter, CsvExt, path)) DrawsExportFile(path);
+}
+
+void TTemplateMain::DrawsXlsExportExecute() {
+  TExportTable table;
+  table.Title = "Архив тиражей";
+  table.Header.assign(DrawListCaptions().begin(), DrawListCaptions().end());
+  const bool sorted = View.SortedDraws;
+  for (int position = 0; position < Archive.Count(); ++position) {
+    const auto cells = DrawListRow(Archive.At(Archive.IndexOfPosition(position)), sorted);
+    const auto colors = DrawListRowColors(Archive, position, sorted, View.ColorDraws, Config.ChannelSize);
+    table.Rows.emplace_back(cells.begin(), cells.end());
+    table.Colors.emplace_back(colors.begin(), colors.end());
+  }
+  TableXlsExport(host_, table);
 }
 
 int TTemplateMain::DrawsImportFile(const std::string& path) {

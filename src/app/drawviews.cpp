@@ -1,5 +1,6 @@
 #include "app/drawviews.h"
 
+#include "app/tableexport.h"
 #include "app/templatemain.h"
 #include "core/inifile.h"
 #include "views/sums.h"
@@ -262,6 +263,15 @@ void TDrawViews::CardFilter(TFilterMode mode) {
   });
 }
 
+void TDrawViews::CardXlsExportExecute() {
+  const TDrawsArray& draws = main_.Archive.Draws();
+  const TCardColors colors = CardColors();
+  TableXlsExport(main_.Host(), GridExportTable(
+                                   CardTabCaption, CardRowCount(draws), CardColumnCount,
+                                   [&](int row, int column) { return CardCellText(draws, row, column); },
+                                   [&](int row, int column) { return CardCellColor(draws, row, column, colors, false); }));
+}
+
 // ---- schema ----
 
 bool TDrawViews::TabLayoutUpdate() const { return Idle(); }
@@ -299,6 +309,17 @@ void TDrawViews::LayoutFilter(TFilterMode mode) {
     }
     return SchemaSelectionNumbers(columns);
   });
+}
+
+bool TDrawViews::LayoutXlsExportUpdate() const { return Idle() && Schema().Columns() > 2; }
+void TDrawViews::LayoutXlsExportExecute() {
+  const TSchemaGrid& grid = Schema();
+  const bool gradient = main_.View.LayoutGradient;
+  TableXlsExport(main_.Host(),
+                 GridExportTable(
+                     LayoutTabCaption, grid.Rows(), grid.Columns(),
+                     [&](int row, int column) { return grid.Cell(row, column); },
+                     [&](int row, int column) { return SchemaCellColor(grid, row, column, gradient, false); }));
 }
 
 // ---- weekday statistics ----
@@ -341,6 +362,16 @@ void TDrawViews::WeekFilter(TFilterMode mode) {
     for (int column = WeekSelection.Left; column <= WeekSelection.Right; ++column) columns.push_back(column);
     return WeekSelectionNumbers(columns);
   });
+}
+
+bool TDrawViews::WeekXlsExportUpdate() const { return Idle() && main_.View.TabWeek; }
+void TDrawViews::WeekXlsExportExecute() {
+  const TWeekTable& table = Week();
+  TableXlsExport(main_.Host(),
+                 GridExportTable(
+                     WeekTabCaption, WeekGridRows, WeekGridColumns,
+                     [&](int row, int column) { return WeekCellText(table, row, column); },
+                     [&](int row, int column) { return WeekCellColor(table, row, column, false); }));
 }
 
 }  // namespace kavrin

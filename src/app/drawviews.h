@@ -93,6 +93,9 @@ class TDrawViews {
   void CardFilter_IncludeExecute();
   bool CardFilter_ExcludeUpdate() const { return CardFilter_IncludeUpdate(); }
   void CardFilter_ExcludeExecute();
+  // The spreadsheet exports of the grids, with the colours the grids show.
+  bool CardXlsExportUpdate() const { return Idle(); }
+  void CardXlsExportExecute();
 
   bool TabLayoutUpdate() const;
   bool TabLayoutChecked() const;
@@ -108,6 +111,8 @@ class TDrawViews {
   void LayoutFilter_IncludeExecute();
   bool LayoutFilter_ExcludeUpdate() const { return LayoutFilter_IncludeUpdate(); }
   void LayoutFilter_ExcludeExecute();
+  bool LayoutXlsExportUpdate() const;
+  void LayoutXlsExportExecute();
 
   bool TabWeekUpdate() const;
   bool TabWeekChecked() const;
@@ -124,6 +129,8 @@ class TDrawViews {
   void WeekFilter_IncludeExecute();
   bool WeekFilter_ExcludeUpdate() const { return WeekFilter_IncludeUpdate(); }
   void WeekFilter_ExcludeExecute();
+  bool WeekXlsExportUpdate() const;
+  void WeekXlsExportExecute();
 
   // The repeats dialog's parameters as stored in its section of the view-settings file.
   TRepeatsDialog RepeatsSettings() const;

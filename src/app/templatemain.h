@@ -264,6 +264,9 @@ class TTemplateMain {
   void DrawsImportExecute();
   bool DrawsExportUpdate() const { return !Busy() && Archive.Count() > 0; }
   void DrawsExportExecute();
+  // The archive list as a spreadsheet, with the colours the list shows.
+  bool DrawsXlsExportUpdate() const { return !Busy() && Archive.Count() > 0; }
+  void DrawsXlsExportExecute();
   // The two commands after the file was chosen; they return the number of draws appended or
   // written, or -1 after showing the failure.
   int DrawsImportFile(const std::string& path);

@@ -352,7 +352,10 @@ struct TCommand {
 
 // The `view …` commands share one handler that prints the named view's table.
 TCommand ViewEntry(const char* view, const char* sheetTitle) {
-  return {[view](Context& c) { ViewCommand(c.main, view, c.args, [&](const auto& row) { PrintRow(c.out, row); }); },
+  return {[view](Context& c) {
+            ViewCommand(c.main, view, c.args,
+                        [&](const auto& row, const auto& colors) { PrintRow(c.out, row, colors); });
+          },
           sheetTitle};
 }
 

@@ -21,6 +21,9 @@ struct TViewContext {
   CliArgs& args;
   const TRowPrinter& print;
   const TDrawsArray& Draws() const { return main.Archive.Draws(); }
+  void Print(const std::vector<std::string>& cells, const std::vector<TCellColors>& colors = {}) const {
+    print(cells, colors);
+  }
 };
 
 void NoPositionals(const CliArgs& args) {
@@ -39,12 +42,17 @@ void TakeOffset(TViewContext& c) {
   c.main.SetDrawsOffset(offset);
 }
 
-template <typename Cell>
-void PrintGrid(const TViewContext& c, int rows, int columns, Cell&& cell) {
+// The grid's rows with the backgrounds the window gives its cells.
+template <typename Cell, typename Color>
+void PrintGrid(const TViewContext& c, int rows, int columns, Cell&& cell, Color&& color) {
   for (int r = 0; r < rows; ++r) {
     std::vector<std::string> cells;
-    for (int column = 0; column < columns; ++column) cells.push_back(cell(r, column));
-    c.print(cells);
+    std::vector<TCellColors> colors;
+    for (int column = 0; column < columns; ++column) {
+      cells.push_back(cell(r, column));
+      colors.push_back(ExportCellColors(color(r, column)));
+    }
+    c.Print(cells, colors);
   }
 }
 
@@ -52,8 +60,10 @@ void Card(TViewContext& c) {
   const int limit = c.args.TakeInt("--limit", 0, INT_MAX).value_or(INT_MAX);
   NoPositionals(c.args);
   const int draws = static_cast<int>(c.Draws().size());
+  const TCardColors colors = c.main.DrawViews.CardColors();
   PrintGrid(c, 1 + std::min(limit, draws), CardColumnCount,
-            [&](int row, int column) { return CardCellText(c.Draws(), row, column); });
+            [&](int row, int column) { return CardCellText(c.Draws(), row, column); },
+            [&](int row, int column) { return CardCellColor(c.Draws(), row, column, colors, false); });
 }
 
 void Schema(TViewContext& c) {
@@ -63,7 +73,9 @@ void Schema(TViewContext& c) {
   const TDrawArchive& archive = c.main.Archive;
   const TSchemaGrid grid(
       CountAppearances(c.Draws(), AnalysisWindow(archive.Count(), archive.Offset(), depth)), archive.NextDrawMarks());
-  PrintGrid(c, grid.Rows(), grid.Columns(), [&](int row, int column) { return grid.Cell(row, column); });
+  const bool gradient = c.main.View.LayoutGradient;
+  PrintGrid(c, grid.Rows(), grid.Columns(), [&](int row, int column) { return grid.Cell(row, column); },
+            [&](int row, int column) { return SchemaCellColor(grid, row, column, gradient, false); });
 }
 
 void Compare(TViewContext& c) {
@@ -73,11 +85,11 @@ void Compare(TViewContext& c) {
   for (size_t i = 0; i < given.size(); ++i) depths[i] = ParseIntArgument(given[i], "--depth", 1, INT_MAX);
   TakeOffset(c);
   NoPositionals(c.args);
-  c.print({"Список", "Тиражи", CompareCountCaption, "Числа"});
+  c.Print({"Список", "Тиражи", CompareCountCaption, "Числа"});
   for (int i = 0; i < CompareListCount; ++i) {
     const TCompareList list = BuildCompareList(c.Draws(), c.main.Archive.Offset(), depths[i]);
     for (const TCompareRow& row : list.Rows)
-      c.print({std::to_string(i + 1), list.Caption, std::to_string(row.Count), row.Numbers});
+      c.Print({std::to_string(i + 1), list.Caption, std::to_string(row.Count), row.Numbers});
   }
 }
 
@@ -86,7 +98,8 @@ void Week(TViewContext& c) {
   TakeOffset(c);
   NoPositionals(c.args);
   const TWeekTable table = CountWeekdays(c.Draws(), c.main.Archive.Offset(), depth);
-  PrintGrid(c, WeekGridRows, WeekGridColumns, [&](int row, int column) { return WeekCellText(table, row, column); });
+  PrintGrid(c, WeekGridRows, WeekGridColumns, [&](int row, int column) { return WeekCellText(table, row, column); },
+            [&](int row, int column) { return WeekCellColor(table, row, column, false); });
 }
 
 void Graph(TViewContext& c) {
@@ -101,10 +114,10 @@ void Graph(TViewContext& c) {
   std::unique_ptr<TCustomStat> stat = c.main.Stats.CreateStat(entry);
   const TDrawsGraph graph = BuildDrawsGraph(dynamic_cast<TCustomGraphStat&>(*stat), c.Draws(),
                                             c.main.Archive.Offset(), depth, c.main.View.SortedDraws);
-  c.print({"Тираж", "Значение", MeanSeriesTitle, MostFrequentSeriesTitle});
+  c.Print({"Тираж", "Значение", MeanSeriesTitle, MostFrequentSeriesTitle});
   const std::string mean = Format("%.4f", {graph.Mean});
   for (const TDrawsGraphPoint& p : graph.Points)
-    c.print({std::to_string(p.DrawNumber), std::to_string(p.Value), mean, std::to_string(graph.MostFrequent)});
+    c.Print({std::to_string(p.DrawNumber), std::to_string(p.Value), mean, std::to_string(graph.MostFrequent)});
 }
 
 void Sums(TViewContext& c) {
@@ -113,14 +126,14 @@ void Sums(TViewContext& c) {
   const TSumCounts& theoretical = TheoreticalSums();
   if (ranges) {
     const std::array<TSumRange, 3> found = SumRanges(theoretical);
-    for (int k = 1; k <= 3; ++k) c.print({SumRangeTitle(k, found[k - 1])});
+    for (int k = 1; k <= 3; ++k) c.Print({SumRangeTitle(k, found[k - 1])});
     return;
   }
   const std::map<int, int64_t> actual = ActualSums(c.Draws());
-  c.print({"Сумма", "Комбинаций", "Тиражей"});
+  c.Print({"Сумма", "Комбинаций", "Тиражей"});
   for (int sum = SumMin; sum <= SumMax; ++sum) {
     const auto drawn = actual.find(sum);
-    c.print({std::to_string(sum), std::to_string(theoretical[sum]),
+    c.Print({std::to_string(sum), std::to_string(theoretical[sum]),
              std::to_string(drawn == actual.end() ? 0 : drawn->second)});
   }
 }
@@ -130,8 +143,8 @@ void Repeats(TViewContext& c) {
   const int length = c.args.TakeInt("--length", 1, INT_MAX).value_or(stored.Length);
   const int deep = c.args.TakeInt("--deep", 1, INT_MAX).value_or(stored.Deep);
   NoPositionals(c.args);
-  c.print(RepeatsCaptions());
-  for (const TRepeatsRow& row : AnalyzeRepeats(c.Draws(), length, deep).Rows) c.print(RepeatsRowCells(row));
+  c.Print(RepeatsCaptions());
+  for (const TRepeatsRow& row : AnalyzeRepeats(c.Draws(), length, deep).Rows) c.Print(RepeatsRowCells(row));
 }
 
 }  // namespace

@@ -5,12 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "core/xlsxexport.h"
+
 namespace kavrin {
 
 class TTemplateMain;
 class CliArgs;
 
-using TRowPrinter = std::function<void(const std::vector<std::string>&)>;
+// A row's cells and, for the coloured grids, the colours the window paints them with.
+using TRowPrinter = std::function<void(const std::vector<std::string>&, const std::vector<TCellColors>&)>;
 
 // `view NAME` with its options, NAME one of card, schema, compare, week, graph, sums, repeats;
 // each table row goes to `print`, header first. Bad arguments raise CliUsageError.

@@ -28,6 +28,9 @@ struct TGraphSeries {
 struct TGraphData {
   std::string Caption;
   std::vector<TGraphSeries> Series;
+  // What the axes measure; a window names an axis only when its title is given.
+  std::string XAxisTitle = {};
+  std::string YAxisTitle = {};
 
   // Adds (x, y) to the series with this title (letter case ignored), creating it with the given
   // colour and marker settings when it does not exist yet.

@@ -69,6 +69,8 @@ std::string SumRangeTitle(int k, const TSumRange& range) {
 TGraphData SumsComparisonGraph(const TDrawsArray& draws) {
   TGraphData graph;
   graph.Caption = SumsComparisonCaption;
+  graph.XAxisTitle = "Сумма чисел";
+  graph.YAxisTitle = "Количество тиражей";
   const TSumCounts& theoretical = TheoreticalSums();
   const std::map<int, int64_t> actual = ActualSums(draws);
   int64_t maxA = 0;

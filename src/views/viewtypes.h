@@ -1,11 +1,13 @@
 #pragma once
 // What the draw views hand to a window: cell backgrounds, chart series, the window of draws a
 // view covers and the memory that tells whether a view is current. No widgets.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/game.h"
+#include "core/xlsxexport.h"
 #include "stakes/graphdata.h"
 
 namespace kavrin {
@@ -23,6 +25,14 @@ inline constexpr TCellColor RgbCell(TColor rgb) { return {TCellBackground::Rgb, 
 
 // Cell texts of the view grids are drawn centred, this many pixels below the cell's top.
 inline constexpr int CellTextTop = 2;
+
+// A cell's background as a spreadsheet export carries it: the grid's own colours are none.
+TCellColors ExportCellColors(const TCellColor& color);
+// A view grid of `rows` x `columns` cells as the export table of the sheet `title`: row 0 the
+// header, every other row with the backgrounds its cells have unselected.
+TExportTable GridExportTable(std::string title, int rows, int columns,
+                             const std::function<std::string(int row, int column)>& text,
+                             const std::function<TCellColor(int row, int column)>& color);
 
 // A selected rectangle of a grid, in grid columns and rows, both ends included.
 struct TGridRect {

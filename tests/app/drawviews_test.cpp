@@ -3,6 +3,8 @@
 
 #include "app/templatemain_fixture.h"
 #include "core/inifile.h"
+#include "core/format.h"
+#include "support/xlsx_reader.h"
 
 namespace kavrin::test {
 namespace {
@@ -235,6 +237,36 @@ TEST_F(DrawViewsTest, SumsComparisonAndRepeatsDialog) {
   const TRepeatsDialog stored = views.RepeatsSettings();
   EXPECT_EQ(stored.Length, 2);
   EXPECT_EQ(stored.Deep, 1);
+}
+
+// The exports write what the grids show, with the backgrounds the grids paint.
+TEST_F(DrawViewsTest, ExportsWriteTheGridsWithTheirColours) {
+  main.RefreshViews(true);
+  host.files = {dir.File("schema.xlsx"), dir.File("week.xlsx"), dir.File("draws.xlsx")};
+  host.answers = {false, false, false};  // none of them opened
+  views.LayoutXlsExportExecute();
+  views.WeekXlsExportExecute();
+  main.DrawsXlsExportExecute();
+
+  const XlsxBook schema(dir.File("schema.xlsx"));
+  EXPECT_EQ(schema.SheetName(), "Схема");
+  EXPECT_EQ(schema.Cell("B1")->Shown, "103");
+  EXPECT_EQ(schema.Cell("B2")->Shown, "12, 13, 33, 44, 45");
+  EXPECT_EQ(schema.Cell("B2")->Fill, Format("FF%.6X", {SchemaCellColor(views.Schema(), 1, 1, true, false).Rgb}));
+  const XlsxBook week(dir.File("week.xlsx"));
+  EXPECT_EQ(week.SheetName(), "Неделя");
+  EXPECT_EQ(week.Cell("M6")->Shown, "1");  // 12 on the Friday, the largest count: pure red
+  EXPECT_EQ(week.Cell("M6")->Fill, "FFFF0000");
+  EXPECT_EQ(week.Cell("A6")->Fill, "");
+  const XlsxBook draws(dir.File("draws.xlsx"));
+  EXPECT_EQ(draws.SheetName(), "Архив тиражей");
+  EXPECT_EQ(draws.Cell("A2")->Shown, "103");
+  EXPECT_EQ(draws.Cell("A2")->Fill, "FFFFAAAA");  // the draw at the analysis offset
+
+  // A schema of one draw has a single data column: nothing worth a workbook.
+  EXPECT_TRUE(views.LayoutXlsExportUpdate());
+  views.LayoutLenEnter(1);
+  EXPECT_FALSE(views.LayoutXlsExportUpdate());
 }
 
 }  // namespace

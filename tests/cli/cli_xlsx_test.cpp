@@ -46,6 +46,8 @@ TEST_F(CliXlsx, EveryTableCommandWritesWhatItPrints) {
       {{"stakes", "list"}, "Ставки"},
       {{"rating"}, "Рейтинг"},
       {{"methods"}, "Методы"},
+      {{"view", "card"}, "Карта"},
+      {{"view", "schema"}, "Схема"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.command.front());
@@ -85,6 +87,15 @@ TEST_F(CliXlsx, NumbersAreNumbersAndColoursCarryOver) {
   EXPECT_NE(draws.Cell("B2")->Fill, "");  // the number's channel colour
   EXPECT_TRUE(draws.Cell("B2")->IsNumber);
   EXPECT_FALSE(draws.Cell("I2")->IsNumber);  // the date
+
+  // The view grids carry the backgrounds of their cells; the headers none.
+  ASSERT_EQ(Cli({"--xlsx", dir.File("c.xlsx"), "view", "card", "--limit", "2"}).status, 0);
+  test::XlsxBook card(dir.File("c.xlsx"));
+  EXPECT_EQ(card.Cell("A2")->Fill, "");
+  EXPECT_NE(card.Cell("B2")->Fill, "");
+  ASSERT_EQ(Cli({"--xlsx", dir.File("w.xlsx"), "view", "schema", "--depth", "1"}).status, 0);
+  test::XlsxBook schema(dir.File("w.xlsx"));
+  EXPECT_EQ(schema.Cell("B2")->Fill.substr(0, 2), "FF");
 
   ASSERT_EQ(Cli({"--xlsx", dir.File("t.xlsx"), "stats", "NUMS", "--window", "10"}).status, 0);
   const test::XlsxBook stats(dir.File("t.xlsx"));

@@ -18,6 +18,8 @@ GraphWindow::GraphWindow(QWidget* parent)
   setObjectName(QStringLiteral("TFormGraph"));
   setWindowTitle(QStringLiteral("График"));
   chart_->legend()->setAlignment(Qt::AlignBottom);
+  // Long series titles are shortened in the legend; the pointer shows them whole.
+  chart_->legend()->setShowToolTips(true);
   auto* axisX = new QValueAxis(chart_);
   axisX->setLabelFormat(QStringLiteral("%d"));  // x counts draws or stakes
   axisX->setTickType(QValueAxis::TicksDynamic);
@@ -67,9 +69,15 @@ void GraphWindow::AddGraphPoint(int x, const QString& title, double y, bool mark
 
 void GraphWindow::ShowData(const TGraphData& graph) {
   if (!graph.Caption.empty()) setWindowTitle(ToQ(graph.Caption));
+  SetAxisTitles(ToQ(graph.XAxisTitle), ToQ(graph.YAxisTitle));
   for (const TGraphSeries& s : graph.Series)
     for (const TGraphPoint& p : s.Points)
       AddGraphPoint(static_cast<int>(p.X), ToQ(s.Title), static_cast<double>(p.Y), s.Markers, s.Marks, s.Color);
+}
+
+void GraphWindow::SetAxisTitles(const QString& x, const QString& y) {
+  chart_->axes(Qt::Horizontal).constFirst()->setTitleText(x);
+  chart_->axes(Qt::Vertical).constFirst()->setTitleText(y);
 }
 
 void GraphWindow::ShowMarks(bool shown) {
@@ -89,7 +97,9 @@ void GraphWindow::FitAxes(double x, double y) {
   auto* axisX = static_cast<QValueAxis*>(chart_->axes(Qt::Horizontal).constFirst());
   auto* axisY = static_cast<QValueAxis*>(chart_->axes(Qt::Vertical).constFirst());
   axisX->setRange(bounds_.left(), std::max(bounds_.right(), bounds_.left() + 1));
-  axisY->setRange(bounds_.top() - margin, bounds_.bottom() + margin);
+  // Counts never go below zero; values that do keep their margin.
+  const double bottom = bounds_.top() >= 0 ? std::max(0.0, bounds_.top() - margin) : bounds_.top() - margin;
+  axisY->setRange(bottom, bounds_.bottom() + margin);
   axisY->applyNiceNumbers();
 }
 

@@ -20,8 +20,10 @@ class GraphWindow : public QDialog {
   // Adds (x, y) to the series with this title (letter case ignored), creating it as a line of
   // width 2 with the colour, 3x3 markers and value marks as asked.
   void AddGraphPoint(int x, const QString& title, double y, bool markers, bool marks, TColor color);
-  // Caption ("График" when empty) and every series of the data.
+  // Caption ("График" when empty), the axis titles that are given and every series of the data.
   void ShowData(const TGraphData& graph);
+  // Names the axes; an empty title leaves its axis unnamed.
+  void SetAxisTitles(const QString& x, const QString& y);
   int SeriesCount() const { return static_cast<int>(series_.size()); }
   QLineSeries* Series(int index) const { return series_.at(index); }
 

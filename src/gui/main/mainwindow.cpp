@@ -24,6 +24,7 @@
 #include "gui/rating/ratingspage.h"
 #include "gui/stakes/stakespage.h"
 #include "gui/script/scriptpage.h"
+#include "gui/views/drawviewpages.h"
 
 // The resources of the static GUI library are registered by the program that links it.
 static void InitResources() { Q_INIT_RESOURCE(resources); }
@@ -99,6 +100,7 @@ void MainWindow::BuildLayout() {
   AddPage(*new StakesPage(*this, pages_.Tabs->widget(PageStakes)));
   AddPage(*new RatingsPage(*this, pages_.Tabs->widget(PageRatings)));
   AddPage(*new ScriptPage(*this));
+  AddDrawViewPages(*this);
 }
 
 void MainWindow::RestoreLayout(const TIniFile& ini) {

@@ -103,6 +103,7 @@ class WindowHost : public UiHost {
   bool EditSystem(TSystemDialogFields& fields, bool editable) override;
 
   // Draw views (gui/views/).
+  void ShowRepeats(TRepeatsDialog& dialog) override;
 
  private:
   QMainWindow& window_;
