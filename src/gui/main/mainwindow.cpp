@@ -14,6 +14,7 @@
 
 #include "core/viewsettings.h"
 #include "gui/archive/archivetab.h"
+#include "gui/combs/combspage.h"
 #include "gui/common/panesplitter.h"
 #include "gui/common/qttext.h"
 #include "gui/main/actionregistry.h"
@@ -89,6 +90,7 @@ void MainWindow::BuildLayout() {
   connect(pages_.Tabs, &QTabWidget::currentChanged, this, [this] { main_->RefreshViews(false); });
   connect(archive_, &ArchiveTab::SelectionChanged, this, &MainWindow::UpdateCommandStates);
   // The pages of the main tab set and the combination page, each filled by its own folder.
+  new CombsPage(*this);
 }
 
 void MainWindow::RestoreLayout(const TIniFile& ini) {
