@@ -15,6 +15,7 @@
 #include "app/commandtable.h"
 #include "combs/comblistview.h"
 #include "core/viewsettings.h"
+#include "gui/combs/celldelegate.h"
 #include "gui/combs/combsmodel.h"
 #include "gui/combs/historyicons.h"
 #include "gui/common/panesplitter.h"
@@ -74,6 +75,7 @@ CombsPage::CombsPage(MainWindow& window)
 
   SetUpList(list_, QStringLiteral("lvCombs"));
   list_->setModel(model_);
+  list_->setItemDelegate(new CombCellDelegate(list_));
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   list_->setContextMenuPolicy(Qt::ActionsContextMenu);
   const QFontMetrics metrics = list_->fontMetrics();
