@@ -72,8 +72,8 @@ QVariant FiltersModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
       return ToQ(FilterListCell(row, index.column()));
     case Qt::ToolTipRole:
-      // The values of a long selection do not fit the column.
-      return index.column() == 1 ? ToQ(row.Values) : QVariant();
+      // Long captions and the values of a long selection do not fit their columns.
+      return index.column() < 2 ? ToQ(FilterListCell(row, index.column())) : QVariant();
     case Qt::DecorationRole:
       return index.column() == 0 ? HistoryIcon(row.Icon) : QVariant();
     case Qt::TextAlignmentRole:

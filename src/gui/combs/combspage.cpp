@@ -89,8 +89,9 @@ CombsPage::CombsPage(MainWindow& window)
   SetUpList(filters_, QStringLiteral("lvFilters"));
   filters_->setModel(filtersModel_);
   filters_->setSelectionMode(QAbstractItemView::SingleSelection);
-  filters_->setColumnWidth(0, metrics.horizontalAdvance(QStringLiteral("Примененные фильтры")) + 36);
-  filters_->setColumnWidth(1, metrics.horizontalAdvance(QStringLiteral("Значения 00; 00; 00")) + 12);
+  // Wide enough for the captions, so that "Комбинаций" fits beside them in the panel's width.
+  filters_->setColumnWidth(0, metrics.horizontalAdvance(QStringLiteral("Примененные фильтры")) + 30);
+  filters_->setColumnWidth(1, metrics.horizontalAdvance(QStringLiteral("00; 00; 00; 00")) + 12);
 
   QVBoxLayout* listLayout = PaneLayout(pages.FiltersSplit->widget(0));
   listLayout->addWidget(buttons_);
