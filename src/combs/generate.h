@@ -24,6 +24,11 @@ struct TGenerateDialogFields {
   bool SaveAsDefault = false;  // unchecked each time the dialog opens
 };
 
+// The parameter text means something in every mode but the full list; a file is chosen only for
+// the mode that loads one.
+inline bool GenerateModeTakesText(uint8_t mode) { return mode != 0; }
+inline bool GenerateModeTakesFile(uint8_t mode) { return mode == GenerateModeFile; }
+
 // "5; 7,,9" gives {5, 7, 9}: pieces between runs of ',' and ';', trimmed; a piece that is no
 // integer gives 0; values outside 0..255 are left out.
 std::bitset<256> MyNumbersFromText(const std::string& text);

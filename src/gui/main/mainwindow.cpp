@@ -14,6 +14,7 @@
 
 #include "core/viewsettings.h"
 #include "gui/archive/archivetab.h"
+#include "gui/combs/combspage.h"
 #include "gui/common/panesplitter.h"
 #include "gui/common/qttext.h"
 #include "gui/main/actionregistry.h"
@@ -101,6 +102,7 @@ void MainWindow::BuildLayout() {
   AddPage(*new RatingsPage(*this, pages_.Tabs->widget(PageRatings)));
   AddPage(*new ScriptPage(*this));
   AddDrawViewPages(*this);
+  new CombsPage(*this);
 }
 
 void MainWindow::RestoreLayout(const TIniFile& ini) {

@@ -86,6 +86,7 @@ class WindowHost : public UiHost {
   // Statistics tab (gui/statistics/).
 
   // Combination list (gui/combs/).
+  bool EditGenerate(TGenerateDialogFields& fields) override;
 
   // Scenario tab and scenario catalog (gui/script/).
   bool EditScriptLine(const std::string& caption, TScriptLineDialogFields& fields) override;
