@@ -19,6 +19,7 @@
 #include "gui/main/actionregistry.h"
 #include "gui/main/viewstate.h"
 #include "gui/main/windowcommands.h"
+#include "gui/statistics/statisticspage.h"
 
 // The resources of the static GUI library are registered by the program that links it.
 static void InitResources() { Q_INIT_RESOURCE(resources); }
@@ -89,6 +90,7 @@ void MainWindow::BuildLayout() {
   connect(pages_.Tabs, &QTabWidget::currentChanged, this, [this] { main_->RefreshViews(false); });
   connect(archive_, &ArchiveTab::SelectionChanged, this, &MainWindow::UpdateCommandStates);
   // The pages of the main tab set and the combination page, each filled by its own folder.
+  AddPage(*new StatisticsPage(*this, pages_.Tabs->widget(PageStatistics), pages_.StatSplit));
 }
 
 void MainWindow::RestoreLayout(const TIniFile& ini) {
