@@ -78,7 +78,7 @@ FavoritesDialog::FavoritesDialog(QWidget* parent, TFavoritesManager& manager, Ui
   buttons->setRowStretch(5, 1);
 
   auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  connect(box, &QDialogButtonBox::accepted, this, &FavoritesDialog::accept);
+  connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { Select(item); });
@@ -185,17 +185,18 @@ void FavoritesDialog::ExportNames() {
   if (!manager_.ExportNames(path, error)) host_.ShowError(error);
 }
 
-void FavoritesDialog::accept() {
+void FavoritesDialog::TakeOptions() {
   manager_.Ordered = ordered_->isChecked();
   manager_.ShowGroupName = groupNames_->isChecked();
   manager_.ShowMethodFlags = methodFlags_->isChecked();
-  QDialog::accept();
 }
 
 bool EditFavoritesDialog(QWidget* parent, TFavoritesManager& manager, UiHost& host,
                          const std::function<void(int)>& describe, const std::string& folder) {
   FavoritesDialog dialog(parent, manager, host, describe, folder);
-  return RunModal(dialog) == QDialog::Accepted;
+  if (RunModal(dialog) != QDialog::Accepted) return false;
+  dialog.TakeOptions();
+  return true;
 }
 
 }  // namespace kavrin::gui

@@ -23,8 +23,8 @@ class FavoritesDialog : public QDialog {
   FavoritesDialog(QWidget* parent, TFavoritesManager& manager, UiHost& host, std::function<void(int)> describe,
                   std::string folder);
   QTreeWidget* Tree() const { return tree_; }
-  // OK: the check boxes into the manager, then accepted.
-  void accept() override;
+  // After OK: the display options of the check boxes into the manager.
+  void TakeOptions();
 
  private:
   void Fill();
