@@ -17,6 +17,8 @@
 #include "cli/cli.h"
 #include "combs/listfile.h"
 #include "core/format.h"
+#include "core/inifile.h"
+#include "core/viewsettings.h"
 #include "gui/archive/archivetab.h"
 #include "gui/main/actionregistry.h"
 #include "gui/main/mainwindow.h"
@@ -77,6 +79,7 @@ class StatisticsTest : public QObject {
   void tableShowsTheCellsOfTheCli();
   void deletingSelectedRowsLeavesTheListOfTheCliExclusion();
   void favoritesDialogChangesTheKindList();
+  void layoutAndWindowLengthKeptFromOneRunToTheNext();
 };
 
 void StatisticsTest::tableShowsTheCellsOfTheCli() {
@@ -214,6 +217,34 @@ void StatisticsTest::favoritesDialogChangesTheKindList() {
   QVERIFY(!shown.isEmpty());
   QCOMPARE(valueColumn(), shown);
   QVERIFY(user.boxes.empty());
+}
+
+void StatisticsTest::layoutAndWindowLengthKeptFromOneRunToTheNext() {
+  test::DataFolder folder;
+  test::ScriptedUser user;
+  auto window = StartWindow(folder);
+  QVERIFY(window);
+  QHeaderView* header = Page(*window).Table()->horizontalHeader();
+  header->resizeSection(ColWeight, 123);
+  header->sectionClicked(ColDepth);
+  header->sectionClicked(ColDepth);
+  EnterWindowLength(*window, 77);
+  QVERIFY(window->close());
+  window.reset();
+
+  const TIniFile ini(folder.File(ViewSettingsFileName));
+  QCOMPARE(ini.ReadInteger(MainWindowSection, "lvDrawsStat.Column8", 0), 123);
+  QCOMPARE(ini.ReadString(MainWindowSection, "lvDrawsStat.SortType", ""), std::string("6,1"));
+  QCOMPARE(ini.ReadInteger(MainWindowSection, "DrawsStatLen", 0), 77);
+
+  auto again = StartWindow(folder);
+  QVERIFY(again);
+  header = Page(*again).Table()->horizontalHeader();
+  QCOMPARE(header->sectionSize(ColWeight), 123);
+  QCOMPARE(header->sortIndicatorSection(), static_cast<int>(ColDepth));
+  QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+  QCOMPARE(Page(*again).WindowLength()->value(), 77);
+  QCOMPARE(again->Main().StatPage.Window.DrawsUsed, 77);
 }
 
 QTEST_MAIN(StatisticsTest)

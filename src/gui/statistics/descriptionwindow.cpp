@@ -58,7 +58,7 @@ DescriptionWindow::DescriptionWindow(QWidget* parent, const TMethodDescription& 
   layout->addWidget(help);
   layout->addStretch(1);
   layout->addWidget(buttons);
-  resize(560, 260);
+  resize(560, sizeHint().height());
 }
 
 }  // namespace kavrin::gui

@@ -1,6 +1,7 @@
 #include "gui/statistics/statchart.h"
 
 #include <QCategoryAxis>
+#include <QGraphicsLayout>
 #include <QLineSeries>
 #include <QSet>
 #include <QValueAxis>
@@ -11,8 +12,8 @@
 namespace kavrin::gui {
 namespace {
 
-// At most this many value captions under the x axis; more would overlap.
-constexpr int MaxAxisLabels = 24;
+// The width the x axis gives its captions before they would overlap, for a view not yet laid out.
+constexpr int DefaultAxisWidth = 600;
 
 QLineSeries* NewSeries(const QString& name, QColor color, const std::vector<TChartPoint>& points) {
   auto* series = new QLineSeries;
@@ -28,8 +29,11 @@ QLineSeries* NewSeries(const QString& name, QColor color, const std::vector<TCha
 
 StatChartView::StatChartView(QWidget* parent) : QChartView(new QChart, parent) {
   setRenderHint(QPainter::Antialiasing);
-  chart()->legend()->setAlignment(Qt::AlignBottom);
-  chart()->setMargins(QMargins(4, 4, 4, 4));
+  // The pane is low and wide: the legend goes to the side, the plot takes the height.
+  chart()->legend()->setAlignment(Qt::AlignRight);
+  chart()->setMargins(QMargins(2, 2, 2, 2));
+  chart()->layout()->setContentsMargins(0, 0, 0, 0);
+  chart()->setBackgroundRoundness(0);
   Show({});
 }
 
@@ -77,7 +81,12 @@ void StatChartView::Show(const TStatChart& data) {
     axisY->setRange(0, 1);
     return;
   }
-  const size_t step = std::max<size_t>(1, (labelled.size() + MaxAxisLabels - 1) / MaxAxisLabels);
+  // As many captions as fit side by side, the longest one setting the room of each.
+  int widest = 0;
+  for (const TChartPoint& p : labelled) widest = std::max(widest, fontMetrics().horizontalAdvance(ToQ(p.Label)));
+  const int axisWidth = isVisible() ? static_cast<int>(c->plotArea().width()) : DefaultAxisWidth;
+  const size_t fit = static_cast<size_t>(std::max(2, std::max(axisWidth, 100) / (widest + 16)));
+  const size_t step = std::max<size_t>(1, (labelled.size() + fit - 1) / fit);
   QSet<QString> used;
   for (size_t i = 0; i < labelled.size(); i += step) {
     const QString label = ToQ(labelled[i].Label);

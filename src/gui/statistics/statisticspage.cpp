@@ -125,17 +125,18 @@ StatisticsPage::StatisticsPage(MainWindow& window, QWidget* page, PaneSplitter* 
   connect(header, &QHeaderView::sectionClicked, this, &StatisticsPage::SortBy);
   connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &StatisticsPage::TakeSelection);
   connect(model_, &QAbstractItemModel::modelReset, this, &StatisticsPage::TakeSelection);
-  PaneLayout(split->widget(0))->addWidget(table_);
-
+  // The switches of the comparison and of its line stay under the table, so that the chart
+  // keeps the whole height of its pane.
   auto* switches = new QHBoxLayout;
   switches->setContentsMargins(4, 0, 4, 0);
   switches->addWidget(fullSet_);
   switches->addWidget(totalLine_);
   switches->addStretch(1);
-  QVBoxLayout* chartPane = PaneLayout(split->widget(1));
-  chartPane->addLayout(switches);
+  QVBoxLayout* tablePane = PaneLayout(split->widget(0));
+  tablePane->addWidget(table_, 1);
+  tablePane->addLayout(switches);
   chart_->setObjectName(QStringLiteral("cvStatistics"));
-  chartPane->addWidget(chart_, 1);
+  PaneLayout(split->widget(1))->addWidget(chart_);
 
   QTimer::singleShot(0, this, &StatisticsPage::TakeActions);
 }
@@ -150,8 +151,9 @@ void StatisticsPage::TakeActions() {
   BindSwitch(totalLine_, actions.Action("StatTotalLine"));
   // The switch changes which columns the table shows even when nothing is recalculated.
   connect(actions.Action("StatFullSet"), &QAction::changed, this, &StatisticsPage::ShowColumns);
-  // Every state pass runs while a long operation goes on: the choices of the page wait for it.
-  connect(actions.Action("StatRefresh"), &QAction::changed, this, &StatisticsPage::FollowBusy);
+  // The favourites command is enabled exactly while nothing runs: the page's own choices wait
+  // for a running operation as the commands do.
+  connect(actions.Action("StatFavorites"), &QAction::changed, this, &StatisticsPage::FollowBusy);
   FollowBusy();
   Refresh();
 }
