@@ -3,9 +3,9 @@
 #include <QAction>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QItemSelectionModel>
 #include <QLabel>
-#include <QInputDialog>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableView>
@@ -60,8 +60,8 @@ void EnterWindowLength(MainWindow& window, int length) {
 // kavrin-cli over its own copy of the data (the window holds the folder's lock), with the
 // window's decimal separator; its output lines split at tabs.
 std::vector<QStringList> RunCli(const test::DataFolder& folder, std::vector<std::string> args) {
-  args.insert(args.begin(), {"--data-dir", folder.Path(), "--quiet", "--decimal-separator",
-                             FormatSettings().DecimalSeparator});
+  args.insert(args.begin(),
+              {"--data-dir", folder.Path(), "--quiet", "--decimal-separator", FormatSettings().DecimalSeparator});
   std::ostringstream out, err;
   const int status = kavrin::RunCli(args, out, err);
   if (status != 0) qWarning("kavrin-cli: %s", err.str().c_str());
@@ -157,9 +157,9 @@ void StatisticsTest::deletingSelectedRowsLeavesTheListOfTheCliExclusion() {
   QVERIFY(actions.Action("StatFilter_Exclude")->isEnabled());
   actions.Action("StatFilter_Exclude")->trigger();
 
-  RunCli(cliFolder, {"combs", "filter", "NUMS", "--in", before, "--window", "30", "--value", values[0].toStdString(),
-                     "--value", values[1].toStdString(), "--value", values[2].toStdString(), "--exclude", "--out",
-                     after});
+  RunCli(cliFolder,
+         {"combs", "filter", "NUMS", "--in", before, "--window", "30", "--value", values[0].toStdString(), "--value",
+          values[1].toStdString(), "--value", values[2].toStdString(), "--exclude", "--out", after});
   TCombList expected;
   ReadListFile(after, expected);
   QVERIFY(expected.Count() < 211876);

@@ -38,7 +38,8 @@ static const kavrin::shots::Shots statistics("statistics", [](MainWindow& window
   window.show();
 
   TFavoritesManager manager(main.Stats);
-  FavoritesDialog favorites(&window, manager, window.Host(), [](int) {}, main.DataDir());
+  FavoritesDialog favorites(
+      &window, manager, window.Host(), [](int) {}, main.DataDir());
   kavrin::shots::Save(favorites, QStringLiteral("statistics-favorites"));
   DescriptionWindow description(&window, DescribeMethod(main.Stats, entry, false));
   kavrin::shots::Save(description, QStringLiteral("statistics-description"));

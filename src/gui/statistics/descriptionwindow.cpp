@@ -13,12 +13,18 @@ namespace {
 // What each feature letter of a method says about it.
 QString FeatureText(QChar letter) {
   switch (letter.toLatin1()) {
-    case 'S': return QStringLiteral("значение зависит от позиций чисел в тираже");
-    case 'N': return QStringLiteral("норма рассчитывается по полному набору комбинаций");
-    case 'D': return QStringLiteral("используется предыдущий тираж");
-    case 'P': return QStringLiteral("метод периодов повторения");
-    case 'G': return QStringLiteral("одно число на тираж (график)");
-    default: return {};
+    case 'S':
+      return QStringLiteral("значение зависит от позиций чисел в тираже");
+    case 'N':
+      return QStringLiteral("норма рассчитывается по полному набору комбинаций");
+    case 'D':
+      return QStringLiteral("используется предыдущий тираж");
+    case 'P':
+      return QStringLiteral("метод периодов повторения");
+    case 'G':
+      return QStringLiteral("одно число на тираж (график)");
+    default:
+      return {};
   }
 }
 
@@ -42,18 +48,21 @@ DescriptionWindow::DescriptionWindow(QWidget* parent, const TMethodDescription& 
   QStringList features;
   for (const QChar letter : ToQ(description.Features))
     features << QStringLiteral("%1 - %2").arg(letter).arg(FeatureText(letter));
-  form->addRow(QStringLiteral("Особенности:"),
-               Field(this, features.isEmpty() ? QStringLiteral("нет") : features.join(QLatin1Char('\n')), "lbFeatures"));
+  form->addRow(
+      QStringLiteral("Особенности:"),
+      Field(this, features.isEmpty() ? QStringLiteral("нет") : features.join(QLatin1Char('\n')), "lbFeatures"));
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
-  QLabel* help = description.HelpAddress.empty()
-                     ? Field(this, QStringLiteral("Подробное описание методики в справочной системе недоступно."), "lbHelp")
-                     : Field(this, QStringLiteral("<a href=\"%1\">Описание в справочной системе</a>")
-                                       .arg(ToQ(description.HelpAddress).toHtmlEscaped()),
-                             "lbHelp");
+  QLabel* help =
+      description.HelpAddress.empty()
+          ? Field(this, QStringLiteral("Подробное описание методики в справочной системе недоступно."), "lbHelp")
+          : Field(this,
+                  QStringLiteral("<a href=\"%1\">Описание в справочной системе</a>")
+                      .arg(ToQ(description.HelpAddress).toHtmlEscaped()),
+                  "lbHelp");
   help->setOpenExternalLinks(true);
   layout->addWidget(help);
   layout->addStretch(1);

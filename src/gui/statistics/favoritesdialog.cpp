@@ -26,8 +26,14 @@ TFavoritesManager::TNodeRef NodeOf(const QTreeWidgetItem* item) {
 
 FavoritesDialog::FavoritesDialog(QWidget* parent, TFavoritesManager& manager, UiHost& host,
                                  std::function<void(int)> describe, std::string folder)
-    : QDialog(parent), manager_(manager), host_(host), describe_(std::move(describe)), folder_(std::move(folder)),
-      tree_(new QTreeWidget(this)), ordered_(new QCheckBox(this)), groupNames_(new QCheckBox(this)),
+    : QDialog(parent),
+      manager_(manager),
+      host_(host),
+      describe_(std::move(describe)),
+      folder_(std::move(folder)),
+      tree_(new QTreeWidget(this)),
+      ordered_(new QCheckBox(this)),
+      groupNames_(new QCheckBox(this)),
       methodFlags_(new QCheckBox(this)) {
   setObjectName(QStringLiteral("TFormFavorites"));
   setWindowTitle(ToQ(FavoritesManagerCaption));
@@ -51,8 +57,18 @@ FavoritesDialog::FavoritesDialog(QWidget* parent, TFavoritesManager& manager, Ui
 
   auto* buttons = new QGridLayout;
   auto place = [&](QPushButton* button, int row, int column) { buttons->addWidget(button, row, column); };
-  place(AddButton("btUnmarkAll", QStringLiteral("Сбросить все"), [this] { manager_.MarkAll(false); ShowMarks(); }), 0, 0);
-  place(AddButton("btMarkAll", QStringLiteral("Выбрать все"), [this] { manager_.MarkAll(true); ShowMarks(); }), 0, 1);
+  place(AddButton("btUnmarkAll", QStringLiteral("Сбросить все"),
+                  [this] {
+                    manager_.MarkAll(false);
+                    ShowMarks();
+                  }),
+        0, 0);
+  place(AddButton("btMarkAll", QStringLiteral("Выбрать все"),
+                  [this] {
+                    manager_.MarkAll(true);
+                    ShowMarks();
+                  }),
+        0, 1);
   groupButtons_ << AddButton("btUnmarkGroup", QStringLiteral("Сбросить группу"), [this] {
     manager_.MarkGroup(false);
     ShowMarks();

@@ -67,7 +67,8 @@ void StatChartView::Show(const TStatChart& data) {
     actual->setPointsConfiguration(markers);
     series << actual;
   }
-  if (!data.Total.empty()) series << NewSeries(QStringLiteral("Все возможные комбинации"), QColor(255, 0, 0), data.Total);
+  if (!data.Total.empty())
+    series << NewSeries(QStringLiteral("Все возможные комбинации"), QColor(255, 0, 0), data.Total);
   for (QLineSeries* s : series) {
     c->addSeries(s);
     s->attachAxis(axisX);

@@ -12,7 +12,6 @@
 #include <QTableView>
 #include <QTimer>
 #include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <climits>
@@ -58,9 +57,17 @@ QVBoxLayout* PaneLayout(QWidget* pane) {
 }  // namespace
 
 StatisticsPage::StatisticsPage(MainWindow& window, QWidget* page, PaneSplitter* split)
-    : QObject(page), window_(window), main_(window.Main()), model_(new StatModel(main_.StatPage.Table, this)),
-      kinds_(new QComboBox(page)), length_(new QSpinBox(page)), buttons_(new QToolBar(page)),
-      fullSet_(new QCheckBox(page)), totalLine_(new QCheckBox(page)), table_(new QTableView(page)),
+    : QObject(page),
+      window_(window),
+      main_(window.Main()),
+      model_(new StatModel(main_.StatPage.Table, this)),
+      kinds_(new QComboBox(page)),
+      length_(new QSpinBox(page)),
+      buttons_(new QToolBar(page)),
+      sorted_(new QCheckBox(page)),
+      fullSet_(new QCheckBox(page)),
+      totalLine_(new QCheckBox(page)),
+      table_(new QTableView(page)),
       chart_(new StatChartView(page)) {
   kinds_->setObjectName(QStringLiteral("cbStatKind"));
   kinds_->setMaxVisibleItems(30);
@@ -83,6 +90,7 @@ StatisticsPage::StatisticsPage(MainWindow& window, QWidget* page, PaneSplitter* 
 
   buttons_->setObjectName(QStringLiteral("tbStatistics"));
   buttons_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  sorted_->setObjectName(QStringLiteral("cbSortedDraws"));
   fullSet_->setObjectName(QStringLiteral("cbFullSet"));
   totalLine_->setObjectName(QStringLiteral("cbTotalLine"));
 
@@ -125,10 +133,11 @@ StatisticsPage::StatisticsPage(MainWindow& window, QWidget* page, PaneSplitter* 
   connect(header, &QHeaderView::sectionClicked, this, &StatisticsPage::SortBy);
   connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &StatisticsPage::TakeSelection);
   connect(model_, &QAbstractItemModel::modelReset, this, &StatisticsPage::TakeSelection);
-  // The switches of the comparison and of its line stay under the table, so that the chart
-  // keeps the whole height of its pane.
+  // The switches the table depends on stay under it, so that the chart keeps the whole height
+  // of its pane.
   auto* switches = new QHBoxLayout;
   switches->setContentsMargins(4, 0, 4, 0);
+  switches->addWidget(sorted_);
   switches->addWidget(fullSet_);
   switches->addWidget(totalLine_);
   switches->addStretch(1);
@@ -144,9 +153,11 @@ StatisticsPage::StatisticsPage(MainWindow& window, QWidget* page, PaneSplitter* 
 void StatisticsPage::TakeActions() {
   actionsTaken_ = true;
   const ActionRegistry& actions = window_.Actions();
-  buttons_->addActions(actions.Actions({"StatRefresh", "", "StatFilter_Include", "StatFilter_Exclude", "",
-                                        "StatDescription", "", "StatXlsExport"}));
+  buttons_->addActions(actions.Actions(
+      {"StatRefresh", "", "StatFilter_Include", "StatFilter_Exclude", "", "StatDescription", "", "StatXlsExport"}));
   table_->addActions(actions.Actions({"StatFilter_Include", "StatFilter_Exclude", "", "StatXlsExport"}));
+  // The analysis order of the numbers is the archive's switch; the table follows it too.
+  BindSwitch(sorted_, actions.Action("DrawsSorted"));
   BindSwitch(fullSet_, actions.Action("StatFullSet"));
   BindSwitch(totalLine_, actions.Action("StatTotalLine"));
   // The switch changes which columns the table shows even when nothing is recalculated.

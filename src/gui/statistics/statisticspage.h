@@ -59,6 +59,7 @@ class StatisticsPage : public QObject, public ViewPage {
   QSpinBox* length_;
   QToolBar* buttons_;
   bool actionsTaken_ = false;
+  QCheckBox* sorted_;
   QCheckBox* fullSet_;
   QCheckBox* totalLine_;
   QTableView* table_;
