@@ -134,9 +134,10 @@ StatisticsPage::StatisticsPage(MainWindow& window, QWidget* page, PaneSplitter* 
   connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &StatisticsPage::TakeSelection);
   connect(model_, &QAbstractItemModel::modelReset, this, &StatisticsPage::TakeSelection);
   // The switches the table depends on stay under it, so that the chart keeps the whole height
-  // of its pane.
+  // of its pane. In a narrow window they give up width rather than widen the window's tabs.
   auto* switches = new QHBoxLayout;
   switches->setContentsMargins(4, 0, 4, 0);
+  for (QCheckBox* box : {sorted_, fullSet_, totalLine_}) box->setMinimumWidth(1);
   switches->addWidget(sorted_);
   switches->addWidget(fullSet_);
   switches->addWidget(totalLine_);
