@@ -146,6 +146,8 @@ void AddStatisticsCommands(TTableBuilder& t) {
   t.Switch(Statistics, "StatTotalLine", "График идеального распределения", &M::StatTotalLineUpdate,
            &M::StatTotalLineChecked, &M::StatTotalLineExecute);
   t.Add(Statistics, "StatDescription", "Описание статистики", &M::StatDescriptionUpdate, &M::StatDescriptionExecute);
+  t.Add(Statistics, "StatXlsExport", "Экспорт статистики в Microsoft Excel", &M::StatXlsExportUpdate,
+        &M::StatXlsExportExecute);
   t.Add(Statistics, "StatFavorites", "Избранные статистики", &M::StatFavoritesUpdate, &M::StatFavoritesExecute);
   t.Add(Statistics, "StatAllMethods", "Все доступные статистики", &M::StatAllMethodsUpdate, &M::StatAllMethodsExecute);
 }

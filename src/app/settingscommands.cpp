@@ -69,18 +69,22 @@ void TTemplateMain::StatWindowLengthChange(int length) {
   StatKindChange(StatPage.Kinds.ItemIndex);
 }
 
-void TTemplateMain::StatDescriptionExecute() {
-  const int entry = StatPage.Kinds.SelectedEntry();
-  if (entry < 0) return;
-  const TStatMethod& method = Stats.Items(entry);
+TMethodDescription DescribeMethod(const TStatList& stats, int entry, bool withHelpPage) {
+  const TStatMethod& method = stats.Items(entry);
   TMethodDescription description;
   description.Code = method.Code();
   description.Caption = method.CaptionWithFormula();
   description.Group = GroupTitle(method.MethodClass->GroupIndex());
   description.Features = FlagLetters(method.MethodClass->EffectiveFlags());
   // The compiled help has no viewer on every system; the window then shows the facts alone.
-  if (host_.CanShowHelpPages()) description.HelpAddress = method.HelpURL(Stats.HelpFile);
-  host_.ShowMethodDescription(description);
+  if (withHelpPage) description.HelpAddress = method.HelpURL(stats.HelpFile);
+  return description;
+}
+
+void TTemplateMain::StatDescriptionExecute() {
+  const int entry = StatPage.Kinds.SelectedEntry();
+  if (entry < 0) return;
+  host_.ShowMethodDescription(DescribeMethod(Stats, entry, host_.CanShowHelpPages()));
 }
 
 }  // namespace kavrin

@@ -1,5 +1,6 @@
 // The method list and its favourites, the settings dialogs whose values the methods read, and the
 // full-set comparison files that depend on both.
+#include "app/tableexport.h"
 #include "app/templatemain.h"
 #include "stats/favoritesmanager.h"
 
@@ -16,6 +17,7 @@ void TTemplateMain::StatRebuildMethods(bool keepSelection) {
   Stats.FillKindLists(StatPage.Kinds, GraphKinds, keepSelection);
   StatPage.ResetStaleness();
   StatSelection.clear();
+  ViewChanged(TView::Statistics);
 }
 
 std::vector<int> TTemplateMain::FullSetEnsure(bool force, TStatGroupSet groups) {
@@ -40,6 +42,8 @@ void TTemplateMain::ShreddingConfirm(const TShreddingConfig& edited) {
   SaveShreddingConfig();
   FullSetEnsure(false, ShreddingStatGroups);
   StatRebuildMethods(true);
+  // A shredding table on screen was made with the old formula.
+  StatKindChange(StatPage.Kinds.ItemIndex);
 }
 
 void TTemplateMain::StatFullSetExecute() {
@@ -54,12 +58,20 @@ void TTemplateMain::StatFavoritesExecute() {
   if (!host_.EditFavorites(manager)) return;
   manager.Confirm();
   StatRebuildMethods(false);
+  // The first kind is now selected: the table on screen must be its table, or the rows the user
+  // selects next would be filtered with a method they do not belong to.
+  StatKindChange(StatPage.Kinds.ItemIndex);
 }
 
 void TTemplateMain::StatAllMethodsExecute() {
   if (!host_.Ask("Вы действительно хотите сбросить список избранных фильтров?", "Подтверждение", false)) return;
   Stats.EnableAll();
   StatRebuildMethods(false);
+  StatKindChange(StatPage.Kinds.ItemIndex);
+}
+
+void TTemplateMain::StatXlsExportExecute() {
+  TableXlsExport(host_, StatExportTable(StatPage.Table, View.PrefetchsEnabled));
 }
 
 }  // namespace kavrin

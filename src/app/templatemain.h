@@ -235,6 +235,9 @@ class TTemplateMain {
   // "Описание статистики" of the selected kind.
   bool StatDescriptionUpdate() const { return !Busy() && StatPage.Kinds.SelectedEntry() >= 0; }
   void StatDescriptionExecute();
+  // "Экспорт статистики в Microsoft Excel": the table as shown, titled "Статистика".
+  bool StatXlsExportUpdate() const { return !Busy() && !StatPage.Table.Rows.empty(); }
+  void StatXlsExportExecute();
   // "Параметры" and "Формулы шинковки": the dialogs, then ConfigConfirm / ShreddingConfirm.
   bool EditConfigUpdate() const { return !Busy(); }
   void EditConfigExecute();

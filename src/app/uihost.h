@@ -58,6 +58,8 @@ struct TMethodDescription {
   std::string Features;  // the feature letters, such as "SNDPG"
   std::string HelpAddress;  // the help page; empty without a viewer for the help file
 };
+// The description of registry entry `entry`, with its help page when `withHelpPage`.
+TMethodDescription DescribeMethod(const TStatList& stats, int entry, bool withHelpPage);
 
 // Every window, chooser and input box defaults to "cancelled" (and every display to nothing), so a
 // host overrides only what it shows; the boxes, the question and the status panels each host must

@@ -78,9 +78,9 @@ void TFavoritesManager::Restore() {
   if (const TMethodNode* method = SelectedMethod()) Rename(stats_.Items(method->Entry).Caption());
 }
 
-std::string TFavoritesManager::DescriptionURL() const {
+int TFavoritesManager::SelectedEntry() const {
   const TMethodNode* method = SelectedMethod();
-  return method ? stats_.Items(method->Entry).HelpURL(stats_.HelpFile) : "";
+  return method ? method->Entry : -1;
 }
 
 bool TFavoritesManager::ImportNames(const std::string& fileName, std::string& error) {

@@ -56,8 +56,9 @@ class TFavoritesManager {
   // both act on the selected method node.
   void Rename(const std::string& text);
   void Restore();
-  // "Описание": the help address of the selected method (empty without one).
-  std::string DescriptionURL() const;
+  // "Описание": the registry entry of the selected method node, or -1.
+  int SelectedEntry() const;
+  const TStatList& Stats() const { return stats_; }
 
   // "Импорт названий": the node texts become the captions the names file holds for the current
   // language (the own caption where it holds none); marks and the registry stay as they are.

@@ -155,4 +155,18 @@ TStatChart BuildStatChart(const TCustomStat& stat, const TStatResult& result, bo
   return chart;
 }
 
+TExportTable StatExportTable(const TStatTable& table, bool fullSetOn) {
+  TExportTable sheet;
+  sheet.Title = "Статистика";
+  std::vector<int> columns;
+  for (int column = 0; column < StatColumnCount; ++column)
+    if (StatColumnShown(column, fullSetOn)) columns.push_back(column);
+  for (const int column : columns) sheet.Header.push_back(StatTableCaptions()[column]);
+  for (const TStatTableRow& row : table.Rows) {
+    std::vector<std::string>& cells = sheet.Rows.emplace_back();
+    for (const int column : columns) cells.push_back(row.Cells[column]);
+  }
+  return sheet;
+}
+
 }  // namespace kavrin

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/xlsxexport.h"
 #include "stats/statcalc.h"
 
 namespace kavrin {
@@ -56,6 +57,10 @@ class TStatTable {
   void SetSort(int column, bool descending);
   TStatValues RowText(size_t row) const;
 };
+
+// The table as the spreadsheet export writes it: the captions and cells of the shown columns,
+// rows in the table's order, titled with the page's caption "Статистика".
+TExportTable StatExportTable(const TStatTable& table, bool fullSetOn);
 
 struct TChartPoint {
   long double X = 0;

@@ -330,6 +330,26 @@ TEST_F(StatPageTest, SortingByColumnTextsThenByValue) {
   EXPECT_EQ(row.Period, "-");
 }
 
+TEST_F(StatPageTest, ExportHoldsTheShownColumnsInTableOrder) {
+  Select("NUMS");
+  Calculate();
+  page.Table.ClickColumn(ColValue);
+  page.Table.ClickColumn(ColValue);  // descending: 50 first
+  const TExportTable without = StatExportTable(page.Table, false);
+  EXPECT_EQ(without.Title, "Статистика");
+  ASSERT_EQ(without.Header.size(), 17u);
+  EXPECT_EQ(without.Header[2], "Кол-во в %");
+  EXPECT_EQ(without.Header[3], "Глубина");  // no comparison columns
+  ASSERT_EQ(without.Rows.size(), 50u);
+  EXPECT_EQ(without.Rows[0][0], "50");
+  EXPECT_EQ(without.Rows[0][3], page.Table.Rows[0].Cells[ColDepth]);
+
+  const TExportTable with = StatExportTable(page.Table, true);
+  ASSERT_EQ(with.Header.size(), 20u);
+  EXPECT_EQ(with.Header[3], "Норма");
+  EXPECT_EQ(std::vector<std::string>(page.Table.Rows[1].Cells.begin(), page.Table.Rows[1].Cells.end()), with.Rows[1]);
+}
+
 TEST_F(StatPageTest, ChartWithoutComparisonFollowsKeys) {
   f.draws = MakeDraws({Comb(1, 3, 5, 7, 9)});
   Select("EVEN");

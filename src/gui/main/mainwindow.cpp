@@ -26,6 +26,7 @@
 #include "gui/stakes/stakespage.h"
 #include "gui/script/scriptpage.h"
 #include "gui/views/drawviewpages.h"
+#include "gui/statistics/statisticspage.h"
 
 // The resources of the static GUI library are registered by the program that links it.
 static void InitResources() { Q_INIT_RESOURCE(resources); }
@@ -103,6 +104,7 @@ void MainWindow::BuildLayout() {
   AddPage(*new ScriptPage(*this));
   AddDrawViewPages(*this);
   new CombsPage(*this);
+  AddPage(*new StatisticsPage(*this, pages_.Tabs->widget(PageStatistics), pages_.StatSplit));
 }
 
 void MainWindow::RestoreLayout(const TIniFile& ini) {

@@ -136,15 +136,19 @@ void WindowHost::ShowDetails(const TDetailsView& view) {
 void WindowHost::ShowGraph(const TGraphData& graph) {
   GraphWindow dialog(&window_);
   dialog.ShowData(graph);
+  RunModalPlaced(dialog, "TFormGraph");
+}
+
+void WindowHost::RunModalPlaced(QDialog& dialog, const char* section) {
   try {
-    RestorePlacement(dialog, TIniFile(ViewSettingsPath), "TFormGraph");
+    RestorePlacement(dialog, TIniFile(ViewSettingsPath), section);
   } catch (const std::exception& e) {
     ShowError(std::string("Ошибка загрузки параметров программы!\r\r") + e.what());
   }
   RunModal(dialog);
   try {
     TIniFile ini(ViewSettingsPath);
-    StorePlacement(dialog, ini, "TFormGraph");
+    StorePlacement(dialog, ini, section);
     ini.UpdateFile();
   } catch (const std::exception& e) {
     ShowError(std::string("Ошибка сохранения параметров программы!\r\r") + e.what());

@@ -8,6 +8,7 @@
 
 #include "app/uihost.h"
 
+class QDialog;
 class QLabel;
 class QMainWindow;
 class QStatusBar;
@@ -84,6 +85,8 @@ class WindowHost : public UiHost {
   bool ShowFirstRun(const TFirstRunDialog& dialog, const std::function<void()>& openHelp) override;
 
   // Statistics tab (gui/statistics/).
+  bool EditFavorites(TFavoritesManager& manager) override;
+  void ShowMethodDescription(const TMethodDescription& description) override;
 
   // Combination list (gui/combs/).
   bool EditGenerate(TGenerateDialogFields& fields) override;
@@ -107,6 +110,8 @@ class WindowHost : public UiHost {
   void ShowRepeats(TRepeatsDialog& dialog) override;
 
  private:
+  // A window that keeps its placement in the view-settings file under `section`, run modally.
+  void RunModalPlaced(QDialog& dialog, const char* section);
   QMainWindow& window_;
   std::array<QLabel*, StatusPanelCount> panels_{};
   WaitWindow* wait_;
