@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QSpinBox>
 #include <QTableView>
-#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <limits>
@@ -100,7 +99,7 @@ CombsPage::CombsPage(MainWindow& window)
   PaneLayout(pages.FiltersSplit->widget(1))->addWidget(filters_);
 
   window.AddPage(*this);
-  QTimer::singleShot(0, this, &CombsPage::SetActions);
+  window.WhenActionsBuilt([this](ActionRegistry&) { SetActions(); });
 }
 
 QAction* CombsPage::Button(const char* command, const QString& caption) {

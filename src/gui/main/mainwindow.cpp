@@ -60,6 +60,8 @@ MainWindow::MainWindow(const std::string& dataDir, const std::vector<std::string
       },
       [this] { UpdateCommandStates(); });
   BuildWindowCommands(*this);
+  for (const auto& take : actionTakers_) take(*actions_);
+  actionTakers_.clear();
 
   main_->Switches = ParseStartSwitches(arguments);
   if (main_->StartPhase1()) {

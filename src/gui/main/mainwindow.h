@@ -4,6 +4,7 @@
 // including the start-up phases, the close request and shut-down.
 #include <QMainWindow>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,6 +45,9 @@ class MainWindow : public QMainWindow {
   // A page whose views follow the application object's notifications and whose layout is
   // restored and stored with the window's (the page stays owned by its Qt parent).
   void AddPage(ViewPage& page) { viewPages_.push_back(&page); }
+  // Runs `take` once the window's actions exist: they are made from the command table after the
+  // pages, whose buttons and menus show them.
+  void WhenActionsBuilt(std::function<void(ActionRegistry&)> take) { actionTakers_.push_back(std::move(take)); }
   // The systems menu appears with phase 2.
   void SetSystemsMenu(QMenu* menu) { systemsMenu_ = menu; }
 
@@ -71,6 +75,7 @@ class MainWindow : public QMainWindow {
   PaneSplitter* leftSplit_ = nullptr;
   ArchiveTab* archive_ = nullptr;
   std::vector<ViewPage*> viewPages_;
+  std::vector<std::function<void(ActionRegistry&)>> actionTakers_;
   QMenu* systemsMenu_ = nullptr;
   QTimer startTimer_;
   QTimer idleTimer_;

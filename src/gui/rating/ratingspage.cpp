@@ -90,24 +90,21 @@ RatingsPage::RatingsPage(MainWindow& window, QWidget* page)
   auto* pageLayout = new QVBoxLayout(page);
   pageLayout->setContentsMargins(0, 0, 0, 0);
   pageLayout->addWidget(this);
+  window.WhenActionsBuilt([this](ActionRegistry& actions) { TakeActions(actions); });
 }
 
-void RatingsPage::showEvent(QShowEvent* event) {
-  if (buttons_[0]->actions().isEmpty()) {
-    const ActionRegistry& actions = window_.Actions();
-    for (size_t row = 0; row < buttons_.size(); ++row) buttons_[row]->addActions(actions.Actions(ButtonCommands[row]));
-    auto* modes = new QMenu(effModes_);
-    modes->setToolTipsVisible(true);
-    modes->addActions(actions.Actions(EffModeCommands));
-    effModes_->setMenu(modes);
-    buttons_.back()->addSeparator();
-    buttons_.back()->addWidget(effModes_);
-  }
-  QWidget::showEvent(event);
+void RatingsPage::TakeActions(const ActionRegistry& actions) {
+  for (size_t row = 0; row < buttons_.size(); ++row) buttons_[row]->addActions(actions.Actions(ButtonCommands[row]));
+  auto* modes = new QMenu(effModes_);
+  modes->setToolTipsVisible(true);
+  modes->addActions(actions.Actions(EffModeCommands));
+  effModes_->setMenu(modes);
+  buttons_.back()->addSeparator();
+  buttons_.back()->addWidget(effModes_);
+  menuActions_ = actions.Actions(MenuCommands);
 }
 
 void RatingsPage::ShowContextMenu(const QPoint& position) {
-  if (menuActions_.isEmpty()) menuActions_ = window_.Actions().Actions(MenuCommands);
   QMenu menu(this);
   menu.setToolTipsVisible(true);
   menu.addActions(menuActions_);

@@ -15,6 +15,7 @@ class QToolButton;
 
 namespace kavrin::gui {
 
+class ActionRegistry;
 class MainWindow;
 class RatingsModel;
 
@@ -29,12 +30,8 @@ class RatingsPage : public QWidget, public ViewPage {
   void RestoreLayout(const TIniFile& ini) override;
   void StoreLayout(TIniFile& ini) const override;
 
- protected:
-  // The window's actions exist only after its pages: the buttons are added when the page first
-  // shows.
-  void showEvent(QShowEvent* event) override;
-
  private:
+  void TakeActions(const ActionRegistry& actions);
   void SortBy(int column);
   void ShowSortIndicator();
   void TakeSelection();

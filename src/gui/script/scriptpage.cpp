@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QSortFilterProxyModel>
 #include <QTableView>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -156,8 +155,7 @@ ScriptPage::ScriptPage(MainWindow& window)
     if (idle) idle();
     Sync();
   };
-  // The window builds its actions after its pages.
-  QTimer::singleShot(0, this, &ScriptPage::AttachActions);
+  window.WhenActionsBuilt([this](ActionRegistry&) { AttachActions(); });
   Sync();
 }
 

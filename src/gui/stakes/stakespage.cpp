@@ -76,17 +76,15 @@ StakesPage::StakesPage(MainWindow& window, QWidget* page)
   auto* pageLayout = new QVBoxLayout(page);
   pageLayout->setContentsMargins(0, 0, 0, 0);
   pageLayout->addWidget(this);
+  window.WhenActionsBuilt([this](ActionRegistry& actions) { TakeActions(actions); });
 }
 
-void StakesPage::showEvent(QShowEvent* event) {
-  if (buttons_[0]->actions().isEmpty())
-    for (size_t row = 0; row < buttons_.size(); ++row)
-      buttons_[row]->addActions(window_.Actions().Actions(ButtonCommands[row]));
-  QWidget::showEvent(event);
+void StakesPage::TakeActions(const ActionRegistry& actions) {
+  for (size_t row = 0; row < buttons_.size(); ++row) buttons_[row]->addActions(actions.Actions(ButtonCommands[row]));
+  menuActions_ = actions.Actions(MenuCommands);
 }
 
 void StakesPage::ShowContextMenu(const QPoint& position) {
-  if (menuActions_.isEmpty()) menuActions_ = window_.Actions().Actions(MenuCommands);
   QMenu menu(this);
   menu.setToolTipsVisible(true);
   menu.addActions(menuActions_);

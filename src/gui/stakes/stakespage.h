@@ -13,6 +13,7 @@ class QToolBar;
 
 namespace kavrin::gui {
 
+class ActionRegistry;
 class MainWindow;
 class StakesModel;
 
@@ -27,12 +28,8 @@ class StakesPage : public QWidget, public ViewPage {
   void RestoreLayout(const TIniFile& ini) override;
   void StoreLayout(TIniFile& ini) const override;
 
- protected:
-  // The window's actions exist only after its pages: the buttons are added when the page first
-  // shows.
-  void showEvent(QShowEvent* event) override;
-
  private:
+  void TakeActions(const ActionRegistry& actions);
   void TakeSelection();
   // Selects the records the application object holds as selected and shows the last of them.
   void ShowSelection();

@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QSpinBox>
 #include <QTableView>
-#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -148,7 +147,7 @@ StatisticsPage::StatisticsPage(MainWindow& window, QWidget* page, PaneSplitter* 
   chart_->setObjectName(QStringLiteral("cvStatistics"));
   PaneLayout(split->widget(1))->addWidget(chart_);
 
-  QTimer::singleShot(0, this, &StatisticsPage::TakeActions);
+  window.WhenActionsBuilt([this](ActionRegistry&) { TakeActions(); });
 }
 
 void StatisticsPage::TakeActions() {

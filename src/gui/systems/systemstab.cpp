@@ -8,7 +8,6 @@
 #include <QSortFilterProxyModel>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -136,8 +135,7 @@ SystemsTab::SystemsTab(MainWindow& window)
   own->addWidget(list_);
 
   window.AddPage(*this);
-  // The window makes its actions after its pages: the buttons take them once it is built.
-  QTimer::singleShot(0, this, &SystemsTab::TakeActions);
+  window.WhenActionsBuilt([this](ActionRegistry&) { TakeActions(); });
 }
 
 void SystemsTab::TakeActions() {

@@ -5,7 +5,6 @@
 #include <QItemSelectionModel>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -73,8 +72,7 @@ TablesTab::TablesTab(MainWindow& window)
   own->addWidget(list_);
 
   window.AddPage(*this);
-  // The window makes its actions after its pages: the buttons take them once it is built.
-  QTimer::singleShot(0, this, &TablesTab::TakeActions);
+  window.WhenActionsBuilt([this](ActionRegistry&) { TakeActions(); });
 }
 
 void TablesTab::TakeActions() {

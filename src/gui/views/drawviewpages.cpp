@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QTabWidget>
-#include <QTimer>
 
 #include "gui/common/panesplitter.h"
 #include "gui/main/actionregistry.h"
@@ -21,9 +20,8 @@ void AddDrawViewPages(MainWindow& window) {
   window.AddPage(*new LayoutPage(window, pages.LayoutSplit->widget(0), pages.LayoutSplit->widget(1)));
   window.AddPage(*new WeekPage(window, pages.WeekSplit->widget(0), pages.WeekSplit->widget(1)));
 
-  // A tab switch shows or hides its tab; a tab just shown comes to the front. The actions exist
-  // once the window is built.
-  QTimer::singleShot(0, pages.Tabs, [&window] {
+  // A tab switch shows or hides its tab; a tab just shown comes to the front.
+  window.WhenActionsBuilt([&window](ActionRegistry& actions) {
     const std::pair<const char*, std::pair<bool TViewSettings::*, int>> switches[] = {
         {"TabGraps", {&TViewSettings::TabGraphs, PageGraphs}},
         {"TabCard", {&TViewSettings::TabCard, PageCard}},
@@ -31,7 +29,7 @@ void AddDrawViewPages(MainWindow& window) {
         {"TabWeek", {&TViewSettings::TabWeek, PageWeek}}};
     QTabWidget* tabs = window.Pages().Tabs;
     for (const auto& [name, tab] : switches)
-      QObject::connect(window.Actions().Action(name), &QAction::triggered, tabs, [&window, tabs, tab = tab] {
+      QObject::connect(actions.Action(name), &QAction::triggered, tabs, [&window, tabs, tab = tab] {
         const bool shown = window.Main().View.*tab.first;
         tabs->setTabVisible(tab.second, shown);
         if (shown) tabs->setCurrentIndex(tab.second);

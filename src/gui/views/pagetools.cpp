@@ -1,7 +1,6 @@
 #include "gui/views/pagetools.h"
 
 #include <QKeyEvent>
-#include <QTimer>
 #include <QToolBar>
 
 #include "gui/main/actionregistry.h"
@@ -33,9 +32,8 @@ QToolBar* PageToolBar(const QString& name, QWidget* parent) {
 }
 
 void AddWindowActions(MainWindow& window, QWidget* widget, std::vector<std::string> names) {
-  QTimer::singleShot(0, widget, [&window, widget, names = std::move(names)] {
-    widget->addActions(window.Actions().Actions(names));
-  });
+  window.WhenActionsBuilt(
+      [widget, names = std::move(names)](ActionRegistry& actions) { widget->addActions(actions.Actions(names)); });
 }
 
 }  // namespace kavrin::gui
