@@ -123,6 +123,13 @@ bool TTemplateMain::CombsFilter(TCustomStat& stat, const TStatDrawArray& selecte
       CombsComputeOrTake(key, list, [&] {
         stat.LoadDraws(-1, last, View.SortedDraws);
         const std::unique_ptr<TPreparedMatch> test = stat.PrepareMatches(selected, exclude, View.SortedDraws, last);
+        // Numbers taken away from every combination of some numbers leave every combination of
+        // the others: enumerated, not tested one by one.
+        const std::optional<uint64_t> numbers = exclude ? test->NumberSet() : std::nullopt;
+        if (numbers && source.Shape()) {
+          list.AssignShape(source.Shape()->Without(*numbers));
+          return;
+        }
         list.Reserve(source.Count());
         list.SetCount(static_cast<int32_t>(test->Filter(source.Combs(), exclude, list.Data())));
       });

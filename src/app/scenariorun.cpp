@@ -261,7 +261,8 @@ void TScenarioRunner::ApplyPart(const TFilterPart& part) {
   hooks.ListCount = [this] { return main_.Combs.CombsList.Count(); };
   hooks.AtMostDistinctNumbers = [this](int limit) {
     const TCombList& list = main_.Combs.CombsList;
-    return DistinctNumbersAtMost(list.Storage(), list.Count(), limit);
+    return list.Shape() ? list.Shape()->DistinctNumbersAtMost(limit)
+                        : DistinctNumbersAtMost(list.Storage(), list.Count(), limit);
   };
   hooks.Filter = [&](const TSelectedRow& selected) {
     logStep(selected);

@@ -10,7 +10,7 @@ namespace {
 static_assert(DrawSize == 5, "the enumeration is five nested loops");
 
 // The five loops carry the bit mask of the numbers chosen so far, so a mode's rule is one mask
-// test; for the full set the test is constant and the loop body is a single store.
+// test.
 template <typename Pass>
 void Enumerate(TCombList& list, Pass pass) {
   TComb* out = list.Data();
@@ -34,6 +34,15 @@ void Enumerate(TCombList& list, Pass pass) {
   }
   list.SetCount(count);
 }
+
+uint64_t NumbersMask(const std::bitset<256>& numbers) {
+  uint64_t mask = 0;
+  for (int n = 1; n <= NumberMax; ++n)
+    if (numbers.test(static_cast<size_t>(n))) mask |= uint64_t{1} << n;
+  return mask;
+}
+
+constexpr uint64_t AllNumbers = ((uint64_t{1} << NumberMax) - 1) << 1;
 
 }  // namespace
 
@@ -69,14 +78,12 @@ void EnumerateCombs(uint8_t mode, const std::bitset<256>& myNumbers, TCombList& 
   list.Clear();
   list.Reserve(FullSetSize);
   // Generated combinations hold only 1..50, so the rest of the 256-value set never decides.
-  uint64_t mine = 0;
-  for (int n = 1; n <= NumberMax; ++n)
-    if (myNumbers.test(static_cast<size_t>(n))) mine |= uint64_t{1} << n;
+  const uint64_t mine = NumbersMask(myNumbers);
   switch (mode) {
     case 1: Enumerate(list, [mine](uint64_t comb) { return (comb & mine) != 0; }); break;
-    case 2: Enumerate(list, [mine](uint64_t comb) { return (comb & ~mine) == 0; }); break;
-    case 3: Enumerate(list, [mine](uint64_t comb) { return (comb & mine) == 0; }); break;
-    default: Enumerate(list, [](uint64_t) { return true; }); break;
+    case 2: list.AssignShape({mine, {}}); break;
+    case 3: list.AssignShape({AllNumbers & ~mine, {}}); break;
+    default: list.AssignShape({AllNumbers, {}}); break;
   }
 }
 

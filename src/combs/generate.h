@@ -36,7 +36,8 @@ std::bitset<256> MyNumbersFromText(const std::string& text);
 // Replaces the list with every combination of five different numbers 1..50, ascending within a
 // combination and in lexicographic order, that passes the mode's rule: 1 at least one of my
 // numbers, 2 only my numbers, 3 none of my numbers; every other mode keeps all of them. The
-// storage grows to the full set first when it is smaller.
+// storage grows to the full set first when it is smaller. Every mode but 1 gives the list its
+// shape (TCombsShape), the combinations written when first read.
 void EnumerateCombs(uint8_t mode, const std::bitset<256>& myNumbers, TCombList& list);
 
 }  // namespace kavrin

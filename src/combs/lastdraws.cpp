@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <optional>
 #include <vector>
 
 namespace kavrin {
@@ -41,6 +43,28 @@ inline bool MatchesDraws(const TComb& comb, const TLaneTable& t) {
   return HasZeroLane(sums ^ LaneFives);
 }
 
+// What the result of removing `draws` from a list of shape `shape` is: each draw of five
+// different numbers 1..50 removes exactly the combination of its numbers. A draw of another kind
+// may remove others, so then the shape is not known.
+std::optional<TCombsShape> ShapeWithout(const TCombsShape& shape, std::span<const TDrawRec> draws) {
+  TCombsShape result = shape;
+  for (const TDrawRec& draw : draws) {
+    uint64_t mask = 0;
+    for (const uint8_t n : draw.Numbers) {
+      if (n < 1 || n > NumberMax) return std::nullopt;
+      mask |= uint64_t{1} << n;
+    }
+    if (std::popcount(mask) != DrawSize) return std::nullopt;
+    if ((mask & shape.Numbers) != mask) continue;
+    TComb comb = draw.Numbers;
+    std::sort(comb.begin(), comb.end());
+    result.Missing.push_back(comb);
+  }
+  std::sort(result.Missing.begin(), result.Missing.end());
+  result.Missing.erase(std::unique(result.Missing.begin(), result.Missing.end()), result.Missing.end());
+  return result;
+}
+
 }  // namespace
 
 TDrawRange LastDrawsRange(int drawCount, int offset, int lastDraws) {
@@ -52,18 +76,29 @@ TDrawRange LastDrawsRange(int drawCount, int offset, int lastDraws) {
 
 void RemoveDrawMatches(const TCombList& source, std::span<const TDrawRec> draws, TCombList& target,
                        const TPercentProgress& progress) {
-  const std::vector<TLaneTable> tables = LaneTables(draws);
   const int32_t total = source.Count();
+  const int32_t step = std::max(1, total / 100);
+  // A list of known shape loses known combinations: nothing to look at, the same reports made.
+  if (source.Shape())
+    if (std::optional<TCombsShape> shape = ShapeWithout(*source.Shape(), draws)) {
+      target.Clear();
+      target.Reserve(total);
+      target.AssignShape(std::move(*shape));
+      if (progress)
+        for (int64_t i = 0; i < total; i += step) progress((i + 1) * 100.0 / total);
+      return;
+    }
+  const std::vector<TLaneTable> tables = LaneTables(draws);
+  const std::span<const TComb> combs = source.Combs();
   target.Clear();
   target.Reserve(total);
   TComb* out = target.Data();
   int32_t kept = 0;
-  const int32_t step = std::max(1, total / 100);
   // Runs between two progress reports go through a loop with nothing else in it; up to twelve
   // draws, the usual case, need one table and no inner loop.
   auto keepRun = [&](int32_t from, int32_t to, auto&& matches) {
     for (int32_t i = from; i < to; ++i) {
-      const TComb& comb = source[i];
+      const TComb& comb = combs[i];
       if (!matches(comb)) out[kept++] = comb;
     }
   };

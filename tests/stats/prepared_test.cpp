@@ -3,6 +3,8 @@
 
 #include <random>
 
+#include "combs/generate.h"
+#include "stats/prepared.h"
 #include "stats/stats_fixture.h"
 
 namespace kavrin {
@@ -70,6 +72,41 @@ TEST(PreparedMatching, AgreesWithMatchesForEveryRegisteredMethod) {
       EXPECT_GT(unmatched, 0);
     }
   }
+}
+
+// A long list is filtered in two halves on two cores: the same list as one run, also in place.
+TEST(PreparedMatching, BothCoresGiveTheListOfOneRun) {
+  TCombList full;
+  EnumerateCombs(0, {}, full);
+  const std::span<const TComb> in = full.Combs();
+  auto run = [](std::span<const TComb> part, TComb* to) {
+    size_t kept = 0;
+    for (const TComb& comb : part)
+      if ((comb[0] + comb[2] + comb[4]) % 7 == 0) to[kept++] = comb;
+    return kept;
+  };
+  std::vector<TComb> expected(in.size()), out(in.size());
+  expected.resize(run(in, expected.data()));
+  out.resize(FilterOnBothCores(in, out.data(), run));
+  EXPECT_EQ(out, expected);
+  std::vector<TComb> inPlace(in.begin(), in.end());
+  inPlace.resize(FilterOnBothCores(inPlace, inPlace.data(), run));
+  EXPECT_EQ(inPlace, expected);
+}
+
+// The numbers of the NUMS test, for the enumeration that replaces its removal: only 1..50, a
+// selection of values no combination holds changes nothing.
+TEST(PreparedMatching, NumberSetOfTheNumbersTest) {
+  TByteValueSet selected;
+  for (const uint32_t value : {0u, 7u, 50u, 51u, 200u}) selected.Set(value);
+  const TNumberSetMatch match(selected);
+  EXPECT_EQ(match.NumberSet(), uint64_t{1} << 7 | uint64_t{1} << 50);
+  TCombList full, enumerated;
+  EnumerateCombs(0, {}, full);
+  std::vector<TComb> scanned(full.Combs().size());
+  scanned.resize(match.Filter(full.Combs(), true, scanned.data()));
+  enumerated.AssignShape(full.Shape()->Without(*match.NumberSet()));
+  EXPECT_EQ(std::vector<TComb>(enumerated.Combs().begin(), enumerated.Combs().end()), scanned);
 }
 
 }  // namespace

@@ -37,9 +37,7 @@ class TstValues final : public TCustomValuesStat {
     return false;
   }
   std::unique_ptr<TPreparedMatch> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override {
-    return MakePreparedMatch([set = SelectedSingleBytes(selected)](const TComb& c) {
-      return (set.Has(c[0]) | set.Has(c[1]) | set.Has(c[2]) | set.Has(c[3]) | set.Has(c[4])) != 0;
-    });
+    return std::make_unique<TNumberSetMatch>(SelectedSingleBytes(selected));
   }
 };
 
