@@ -87,8 +87,7 @@ void TTemplateMain::CombsUndo(bool withStatus) {
 }
 
 void TTemplateMain::CombsRemoveLastDraws(int lastDraws) {
-  TOperation busy(*this);
-  SetOperationText(Format("Удаление из списка комбинаций %d последних тиражей...", {lastDraws}));
+  TOperation busy(*this, Format("Удаление из списка комбинаций %d последних тиражей...", {lastDraws}));
   Guarded("", [&] {
     const TDrawRange range = LastDrawsRange(Archive.Count(), DrawsOffset(), lastDraws);
     const std::span<const TDrawRec> draws(Archive.Draws().data() + range.First, static_cast<size_t>(range.Count));
@@ -99,14 +98,12 @@ void TTemplateMain::CombsRemoveLastDraws(int lastDraws) {
     Combs.History.Append("Последние тиражи", std::to_string(lastDraws), Combs.CombsList.Count(), THistoryIcon::Exclude);
   });
   CombsRefresh();
-  SetOperationText("");
 }
 
 bool TTemplateMain::CombsFilter(TCustomStat& stat, const TStatDrawArray& selected, TFilterMode mode,
                                const std::string& caption, const std::string& valuesText) {
   if (selected.empty()) return true;
-  TOperation busy(*this);
-  SetOperationText("Фильтрация комбинаций...");
+  TOperation busy(*this, "Фильтрация комбинаций...");
   const bool ok = Guarded("", [&] {
     const TCombList& source = Combs.CombsUndoList;
     TCombList& list = Combs.CombsList;
@@ -141,7 +138,6 @@ bool TTemplateMain::CombsFilter(TCustomStat& stat, const TStatDrawArray& selecte
     Combs.History.Append(caption, valuesText, list.Count(), HistoryIconOf(mode));
   });
   CombsRefresh();
-  SetOperationText("");
   return ok;
 }
 
@@ -184,28 +180,23 @@ void TTemplateMain::StatFilterExecute(TFilterMode mode) {
 void TTemplateMain::CombsBufferStore(int drawsOffset, int excluded) {
   const TBufferKey key{drawsOffset, excluded};
   if (key == Combs.BufferKey()) return;
-  TOperation busy(*this);
-  SetOperationText("Создание буфера комбинаций...");
+  TOperation busy(*this, "Создание буфера комбинаций...");
   Guarded("Ошибка создания буфера комбинаций!", [&] { Combs.BufferStore(key); });
-  SetOperationText("");
 }
 
 bool TTemplateMain::CombsBufferLoad(int drawsOffset, int excluded) {
   const TBufferKey key{drawsOffset, excluded};
   if (key != Combs.BufferKey() || Combs.CombsBuffer.Empty()) return false;
-  TOperation busy(*this);
-  SetOperationText("Загрузка буфера комбинаций...");
+  TOperation busy(*this, "Загрузка буфера комбинаций...");
   bool loaded = false;
   Guarded("Ошибка загрузки буфера комбинаций!", [&] { loaded = Combs.BufferLoad(key); });
   CombsRefresh();
-  SetOperationText("");
   return loaded;
 }
 
 bool TTemplateMain::CombsOpenFile(const std::string& path) {
   if (!CombsTakeUndoCopy(true)) return false;
-  TOperation busy(*this);
-  SetOperationText(Format("Загрузка файла \"%s\"...", {path}));
+  TOperation busy(*this, Format("Загрузка файла \"%s\"...", {path}));
   const bool ok = Guarded(Format("Ошибка чтения файла \"%s\"!", {path}).c_str(),
                           [&] { ReadListFile(path, Combs.CombsList); });
   // The list has room for the copy that was just taken from it.
@@ -213,16 +204,13 @@ bool TTemplateMain::CombsOpenFile(const std::string& path) {
   Combs.CombsUndoList.Clear();
   Combs.History.Clear();
   CombsRefresh();
-  SetOperationText("");
   return ok;
 }
 
 bool TTemplateMain::CombsSaveFile(const std::string& path) {
-  TOperation busy(*this);
-  SetOperationText(Format("Сохранение файла \"%s\"...", {path}));
+  TOperation busy(*this, Format("Сохранение файла \"%s\"...", {path}));
   const bool ok = Guarded(Format("Ошибка записи в файл \"%s\"!", {path}).c_str(),
                           [&] { WriteListFile(path, Combs.CombsList); });
-  SetOperationText("");
   return ok;
 }
 
@@ -252,10 +240,8 @@ void TTemplateMain::CombsSaveExecute() {
 }
 
 void TTemplateMain::CombsCopyExecute() {
-  TOperation busy(*this);
-  SetOperationText(PleaseWait);
+  TOperation busy(*this, PleaseWait);
   Guarded("", [&] { host_.SetClipboardText(CombsClipboardText(Combs.CombsList, CombsSelection)); });
-  SetOperationText("");
 }
 
 bool TTemplateMain::CombsPasteUpdate() const {
@@ -264,8 +250,7 @@ bool TTemplateMain::CombsPasteUpdate() const {
 }
 
 void TTemplateMain::CombsPasteExecute() {
-  TOperation busy(*this);
-  SetOperationText(PleaseWait);
+  TOperation busy(*this, PleaseWait);
   std::string text;
   if (host_.GetClipboardText(text) && !text.empty() && CombsTakeUndoCopy(false)) {
     if (Guarded("", [&] { PasteCombs(text, Combs.CombsList); }))
@@ -275,23 +260,18 @@ void TTemplateMain::CombsPasteExecute() {
     Combs.CombsUndoList.Clear();
     CombsRefresh();
   }
-  SetOperationText("");
 }
 
 void TTemplateMain::CombsSelectAllExecute() {
-  TOperation busy(*this);
-  SetOperationText(PleaseWait);
+  TOperation busy(*this, PleaseWait);
   CombsSelection.SelectAll(Combs.CombsList.Count());
-  SetOperationText("");
 }
 
 void TTemplateMain::CombsCheckNumsExecute() {
   int distinct;
   {
-    TOperation busy(*this);
-    SetOperationText(PleaseWait);
+    TOperation busy(*this, PleaseWait);
     distinct = DistinctNumbers(Combs.CombsList.Storage(), Combs.CombsList.Count());
-    SetOperationText("");
   }
   host_.ShowInfo(Format("В текущем списке комбинаций содержится %d уникальных номеров", {distinct}));
 }
@@ -304,8 +284,7 @@ void TTemplateMain::CombsFindInDrawsExecute() {
   const TComb comb = Combs.CombsList[row];
   std::string found;
   {
-    TOperation busy(*this);
-    SetOperationText("Поиск по архиву тиражей...");
+    TOperation busy(*this, "Поиск по архиву тиражей...");
     size_t lines = 0;
     for (int index = Archive.Count() - 1; index >= 0 && lines <= MaxLines; --index) {
       const TDrawRec& draw = Archive.At(index);
@@ -314,7 +293,6 @@ void TTemplateMain::CombsFindInDrawsExecute() {
       found += DrawToText(draw);
       ++lines;
     }
-    SetOperationText("");
   }
   if (found.empty())
     host_.ShowInfo("Выделенная комбинация не найдена архиве тиражей!");
@@ -339,8 +317,7 @@ void TTemplateMain::CombsDelExistsExecute() {
 
 void TTemplateMain::CombsDelSelectedExecute() {
   if (!CombsTakeUndoCopy(true)) return;
-  TOperation busy(*this);
-  SetOperationText("Удаление выделенных комбинаций...");
+  TOperation busy(*this, "Удаление выделенных комбинаций...");
   const int64_t selected = CombsSelection.Count();
   Guarded("", [&] {
     Combs.RemoveSelected(CombsSelection);
@@ -349,7 +326,6 @@ void TTemplateMain::CombsDelSelectedExecute() {
   });
   CombsSelection.Clear();
   CombsRefresh();
-  SetOperationText("");
 }
 
 void TTemplateMain::CombsUndoExecute() {

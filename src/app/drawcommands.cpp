@@ -51,8 +51,7 @@ void TTemplateMain::DrawsDelExecute() {
           : Format("Удалить все выделенные записи (всего будет удалено %d записи(ей))?", {DrawsSelection.size()});
   if (!host_.Ask(question, "Предупреждение", false)) return;
   {
-    TOperation busy(*this);
-    SetOperationText("Удаление выделенных тиражей....");
+    TOperation busy(*this, "Удаление выделенных тиражей....");
     // The selected records themselves go, newest first so that the indexes still to delete stay
     // valid. Finding a row again by its draw number could remove another draw of the same number.
     std::vector<int> indexes;
@@ -63,7 +62,6 @@ void TTemplateMain::DrawsDelExecute() {
     std::sort(indexes.begin(), indexes.end(), std::greater<>());
     indexes.erase(std::unique(indexes.begin(), indexes.end()), indexes.end());
     for (int index : indexes) Archive.DeleteDraw(index);
-    SetOperationText("");
   }
   UpdateArchiveList(true);
   DrawsSelection.clear();
@@ -111,18 +109,13 @@ void TTemplateMain::DrawsXlsExportExecute() {
 int TTemplateMain::DrawsImportFile(const std::string& path) {
   TCsvImportResult result;
   {
-    TOperation busy(*this);
-    SetOperationText(Format("Импорт тиражей из файла \"%s\"...", {path}));
+    TOperation busy(*this, Format("Импорт тиражей из файла \"%s\"...", {path}));
     std::string text;
     bool read = Guarded("", [&] { text = Cp1251ToUtf8(ReadFileBytes(path)); });
-    if (!read) {
-      SetOperationText("");
-      return -1;
-    }
+    if (!read) return -1;
     TDrawsArray draws = Archive.Draws();
     result = ImportDrawsCsv(text, draws);
     for (size_t i = Archive.Draws().size(); i < draws.size(); ++i) Archive.Append(draws[i]);
-    SetOperationText("");
   }
   SaveArchive();
   if (result.SkippedInvalid > 0)
@@ -132,10 +125,8 @@ int TTemplateMain::DrawsImportFile(const std::string& path) {
 }
 
 int TTemplateMain::DrawsExportFile(const std::string& path) {
-  TOperation busy(*this);
-  SetOperationText(Format("Экспорт тиражей в файл \"%s\"...", {path}));
+  TOperation busy(*this, Format("Экспорт тиражей в файл \"%s\"...", {path}));
   bool ok = Guarded("", [&] { WriteFileAtomic(path, Utf8ToCp1251(DrawsToCsv(Archive.Draws()))); });
-  SetOperationText("");
   return ok ? Archive.Count() : -1;
 }
 

@@ -47,8 +47,7 @@ TServiceIdentity TTemplateMain::ServiceIdentity() const {
 TMakerService TTemplateMain::SystemsService() const { return {Network.SystemsSite, Network.Http, ServiceIdentity()}; }
 
 void TTemplateMain::SystemsRefresh() {
-  TOperation busy(*this);
-  SetOperationText("Загрузка списка систем...");
+  TOperation busy(*this, "Загрузка списка систем...");
   const int32_t selectedId =
       SystemsSelection.empty() || SystemsSelection.front() >= static_cast<int>(SystemsRows.size())
           ? 0
@@ -67,7 +66,6 @@ void TTemplateMain::SystemsRefresh() {
   if (!listed) SystemsRows.push_back(SystemsPlaceholderRow());
   for (size_t i = 0; i < SystemsRows.size(); ++i)
     if (selectedId > 0 && SystemsRows[i].Info.Id == selectedId) SystemsSelection = {static_cast<int>(i)};
-  SetOperationText("");
   ViewChanged(TView::Systems);
 }
 

@@ -49,13 +49,11 @@ void TTemplateMain::RatingsLoad() {
 
 void TTemplateMain::RatingsSave() {
   {
-    TOperation busy(*this);
-    SetOperationText("Сохранение файла рейтинга...");
+    TOperation busy(*this, "Сохранение файла рейтинга...");
     Guarded("Ошибка записи в файл рейтинга!", [&] {
       RatingsFileState.RequireLoaded();
       WriteRatingsFile(DataPath(RatingFileName), Ratings);
     });
-    SetOperationText("");
   }
   RatingsRefreshView();
 }
@@ -89,8 +87,7 @@ void TTemplateMain::RatingsRefreshExecute() {
     return;
   bool rebuilt;
   {
-    TOperation busy(*this);
-    SetOperationText("Обновление рейтинга...");
+    TOperation busy(*this, "Обновление рейтинга...");
     // Built aside, so that a failed read leaves the rating as it was.
     TRatingsArray rows;
     rebuilt = Guarded("Ошибка обновления рейтинга!", [&] {
@@ -100,7 +97,6 @@ void TTemplateMain::RatingsRefreshExecute() {
       });
     });
     if (rebuilt) Ratings = std::move(rows);
-    SetOperationText("");
   }
   if (!rebuilt) return;
   RatingsFileState.SetLoaded();
@@ -113,10 +109,8 @@ void TTemplateMain::RatingsExportExecute() {
 }
 
 bool TTemplateMain::RatingsExportFile(const std::string& path) {
-  TOperation busy(*this);
-  SetOperationText("Экспорт в CSV-файл...");
+  TOperation busy(*this, "Экспорт в CSV-файл...");
   bool ok = Guarded("", [&] { WriteFileAtomic(path, Utf8ToCp1251(RatingsCsvText(Ratings))); });
-  SetOperationText("");
   return ok;
 }
 
@@ -130,8 +124,7 @@ void TTemplateMain::StakesGraphDrawsExecute() {
   TGraphData graph;
   bool built;
   {
-    TOperation busy(*this);
-    SetOperationText(GraphsText);
+    TOperation busy(*this, GraphsText);
     built = Guarded("", [&] {
       TProfitDrawArray draws;
       Stakes.ForEach(0, [&](int64_t, const TStakeData& stake) {
@@ -140,7 +133,6 @@ void TTemplateMain::StakesGraphDrawsExecute() {
       });
       graph = ProfitByDrawsGraph(draws);
     });
-    SetOperationText("");
   }
   if (built) host_.ShowGraph(graph);
 }
@@ -152,8 +144,7 @@ void StakesGraph(TTemplateMain& main, bool profit) {
   TGraphData graph{profit ? StakesGraphProfitsCaption : StakesGraphOverlapCaption, {}};
   bool built;
   {
-    TTemplateMain::TOperation busy(main);
-    main.SetOperationText(GraphsText);
+    TTemplateMain::TOperation busy(main, GraphsText);
     built = [&] {
       try {
         std::vector<std::string> keys;
@@ -171,7 +162,6 @@ void StakesGraph(TTemplateMain& main, bool profit) {
         return false;
       }
     }();
-    main.SetOperationText("");
   }
   if (built) main.Host().ShowGraph(graph);
 }
@@ -187,10 +177,8 @@ void TTemplateMain::RatingsGraphOverlapExecute() {
   if (rows.empty()) return;
   TGraphData graph;
   {
-    TOperation busy(*this);
-    SetOperationText(GraphsText);
+    TOperation busy(*this, GraphsText);
     graph = RatingsOverlapGraph(rows);
-    SetOperationText("");
   }
   host_.ShowGraph(graph);
 }

@@ -40,8 +40,7 @@ std::string TTemplateMain::ScriptGetLine(int index) const {
 }
 
 bool TTemplateMain::ScriptLoadFile(const std::string& path, bool append) {
-  TOperation busy(*this);
-  SetOperationText(Format("Загрузка файла \"%s\"...", {path}));
+  TOperation busy(*this, Format("Загрузка файла \"%s\"...", {path}));
   bool ok = true;
   try {
     // Read in full before touching the scenario, so that a failure leaves it as it was.
@@ -55,13 +54,11 @@ bool TTemplateMain::ScriptLoadFile(const std::string& path, bool append) {
     ok = false;
   }
   ScriptRefreshView();
-  SetOperationText("");
   return ok;
 }
 
 bool TTemplateMain::ScriptSaveFile(const std::string& path) {
-  TOperation busy(*this);
-  SetOperationText(Format("Сохранение файла \"%s\"...", {path}));
+  TOperation busy(*this, Format("Сохранение файла \"%s\"...", {path}));
   bool ok = true;
   try {
     SaveScenarioFile(path, ScriptLines);
@@ -70,7 +67,6 @@ bool TTemplateMain::ScriptSaveFile(const std::string& path) {
     ok = false;
   }
   ScriptRefreshView();
-  SetOperationText("");
   return ok;
 }
 
@@ -198,12 +194,10 @@ namespace {
 void DeleteLines(TTemplateMain& main, const std::vector<int>& rows) {
   if (rows.empty() || !main.Host().Ask(DeleteRecordsQuestion(rows.size()), "Предупреждение", false)) return;
   {
-    TTemplateMain::TOperation busy(main);
-    main.SetOperationText("Удаление строк...");
+    TTemplateMain::TOperation busy(main, "Удаление строк...");
     DeleteScenarioLines(main.ScriptLines, rows);
     main.ScriptSelection.clear();
     main.ScriptRefreshView();
-    main.SetOperationText("");
   }
   main.ScriptAutoSave();
 }
@@ -245,8 +239,7 @@ void TTemplateMain::ScriptDownExecute() {
 }
 
 void TTemplateMain::RatingsToScriptExecute() {
-  TOperation busy(*this);
-  SetOperationText("Генерация новых строк в сценарии...");
+  TOperation busy(*this, "Генерация новых строк в сценарии...");
   bool added = false;
   for (int row : RatingsSelection) {
     if (row < 0 || row >= static_cast<int>(Ratings.size())) continue;
@@ -260,7 +253,6 @@ void TTemplateMain::RatingsToScriptExecute() {
     if (!added) host_.ShowTab("Сценарий");
     added = true;
   }
-  SetOperationText("");
 }
 
 // ---- the run log ----
@@ -281,8 +273,7 @@ void TTemplateMain::LogFilesDelete(const std::string& mask) {
   size_t deleted = 0;
   std::string details;
   {
-    TOperation busy(*this);
-    SetOperationText("Поиск файлов журналов...");
+    TOperation busy(*this, "Поиск файлов журналов...");
     for (const std::string& name : names) {
       if (::unlink(DataPath(name).c_str()) == 0) {
         ++deleted;
@@ -291,7 +282,6 @@ void TTemplateMain::LogFilesDelete(const std::string& mask) {
         details += "\r" + name + ": " + std::strerror(errno);
       }
     }
-    SetOperationText("");
   }
   const std::string text = Format("Удалено файлов журналов: %d из %d.", {deleted, names.size()}) + "\r" + details;
   if (deleted == names.size())

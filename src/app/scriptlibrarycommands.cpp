@@ -14,15 +14,13 @@ constexpr char PublishError[] = "Ошибка публикации online-сце
 
 // ScriptPut of the scenario being edited, with its status text and error; -1 after the message.
 int32_t PutScript(TTemplateMain& main, const tScriptData& data) {
-  TTemplateMain::TOperation busy(main);
-  main.SetOperationText("Сохранение сценария в базе данных...");
+  TTemplateMain::TOperation busy(main, "Сохранение сценария в базе данных...");
   int32_t id = -1;
   try {
     id = ScriptPut(main.ScriptsService(), data, ScenarioText(main.ScriptLines));
   } catch (const std::exception& e) {
     main.Host().ShowError(Format("Ошибка сохранения online-сценария в базе данных!\r\r%s", {e.what()}));
   }
-  main.SetOperationText("");
   return id;
 }
 
@@ -52,8 +50,7 @@ const tScriptInfo* TTemplateMain::SelectedScript() const {
 }
 
 void TTemplateMain::ScriptLibraryLoad() {
-  TOperation busy(*this);
-  SetOperationText("Загрузка online-каталога сценариев...");
+  TOperation busy(*this, "Загрузка online-каталога сценариев...");
   const std::optional<int32_t> selectedId = SelectedScript() ? std::optional(SelectedScript()->Id) : std::nullopt;
   ScriptsRows.clear();
   ScriptsSelected = -1;
@@ -69,7 +66,6 @@ void TTemplateMain::ScriptLibraryLoad() {
   }
   for (size_t i = 0; i < ScriptsRows.size(); ++i)
     if (selectedId && ScriptsRows[i].Id == *selectedId) ScriptsSelected = static_cast<int>(i);
-  SetOperationText("");
   ViewChanged(TView::ScriptCatalog);
 }
 
@@ -91,15 +87,13 @@ bool TTemplateMain::ScriptLibraryDownloadUpdate() const {
 void TTemplateMain::ScriptLibraryDownloadExecute() {
   const tScriptInfo* row = SelectedScript();
   if (!row) return;
-  TOperation busy(*this);
-  SetOperationText("Скачивание сценария из online-каталога...");
+  TOperation busy(*this, "Скачивание сценария из online-каталога...");
   Guarded("Ошибка загрузки online-сценария!", [&] {
     const std::string text = ScriptGetText(ScriptsService(), row->Id);
     // An empty answer must not wipe out the scenario being edited.
     if (text.empty()) throw KavrinError("Сервер не передал текст сценария.");
     ScriptReplaceAll(TextLines(text));
   });
-  SetOperationText("");
 }
 
 void TTemplateMain::ScriptLibraryUploadExecute() {
@@ -152,12 +146,10 @@ void TTemplateMain::ScriptLibraryDeleteExecute() {
     const tScriptData data = RowData(ScriptsRows[index]);
     if (!host_.Ask(Format("Вы действительно хотите удалить сценарий \"%s\"?", {data.Title}), "Подтверждение", false))
       return;
-    TOperation busy(*this);
-    SetOperationText("Удаление сценария из базы данных...");
+    TOperation busy(*this, "Удаление сценария из базы данных...");
     int32_t result = -1;
     Guarded("Ошибка удаления online-сценария из базы данных!",
             [&] { result = ScriptDelete(ScriptsService(), data); });
-    SetOperationText("");
     if (result != 0) return;
     ScriptsRows.erase(ScriptsRows.begin() + index);
     ScriptsSelected = -1;
@@ -178,11 +170,9 @@ void TTemplateMain::ScriptLibraryRatesExecute() {
   std::vector<TScriptRate> rates;
   bool received = false;
   {
-    TOperation busy(*this);
-    SetOperationText("Загрузка списка оценок...");
+    TOperation busy(*this, "Загрузка списка оценок...");
     Guarded("Ошибка просмотра оценок online-сценария!",
             [&] { received = ScriptGetRates(ScriptsService(), SelectedScript()->Id, rates); });
-    SetOperationText("");
   }
   if (received) host_.ShowScriptRates(rates);
 }
@@ -202,12 +192,10 @@ void TTemplateMain::ScriptLibraryRateExecute(int value) {
   if (value > 0 && !host_.InputText("Комментарий", "Вы можете оставить свой комментарий:", notes)) return;
   bool rated = false;
   {
-    TOperation busy(*this);
-    SetOperationText("Отправка оценки на сервер...");
+    TOperation busy(*this, "Отправка оценки на сервер...");
     Guarded("Ошибка сохранения оценки online-сценария!", [&] {
       rated = ScriptSetRate(ScriptsService(), SelectedScript()->Id, value, notes, View.Language);
     });
-    SetOperationText("");
   }
   if (rated) ScriptLibraryLoad();
 }

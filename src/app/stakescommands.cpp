@@ -30,8 +30,7 @@ template <typename ForEachComb>
 bool StakesForCombinations(TTemplateMain& main, ForEachComb&& forEachComb) {
   TStakeDialogFields fields{main.Archive.NextDrawNumber(main.DrawsOffset()), "", ManualStakeComment, 1};
   if (!main.Host().EditMultiStake(fields)) return false;
-  TTemplateMain::TOperation busy(main);
-  main.SetOperationText("Создание ставок...");
+  TTemplateMain::TOperation busy(main, "Создание ставок...");
   bool ok = true;
   forEachComb([&](const TComb& comb) {
     TStakeData stake = main.NewStake(StakeManual, CombToNumberSet(comb), fields.Comment);
@@ -43,7 +42,6 @@ bool StakesForCombinations(TTemplateMain& main, ForEachComb&& forEachComb) {
     main.StakesCheckAndCommit();
     main.StakesRefreshView(true, true);
   }
-  main.SetOperationText("");
   return true;
 }
 
@@ -58,8 +56,7 @@ void StakeThroughDialog(TTemplateMain& main, const TStakeData& stake) {
 // ---- the stakes file ----
 
 bool TTemplateMain::StakesLoad() {
-  TOperation busy(*this);
-  SetOperationText("Загрузка файла ставок...");
+  TOperation busy(*this, "Загрузка файла ставок...");
   Stakes.SetPath(DataPath(StakesFileName));
   Guarded(ReadError, [&] {
     Stakes.Open();
@@ -67,7 +64,6 @@ bool TTemplateMain::StakesLoad() {
     if (!rule.Warning.empty()) host_.ShowWarning(rule.Warning, "Внимание!");
     if (rule.Emptied) StakesResetView();
   });
-  SetOperationText("");
   StakesRefreshView(true, false);
   return Stakes.IsOpen();
 }
@@ -79,10 +75,8 @@ bool TTemplateMain::StakesOpenAtStart() {
 }
 
 void TTemplateMain::StakesSave() {
-  TOperation busy(*this);
-  SetOperationText("Сохранение файла ставок...");
+  TOperation busy(*this, "Сохранение файла ставок...");
   Guarded(WriteError, [&] { Stakes.Close(); });
-  SetOperationText("");
 }
 
 bool TTemplateMain::StakesReopen() {
@@ -115,8 +109,7 @@ bool TTemplateMain::StakesAppend(const TStakeData& stake, int draws) {
 }
 
 bool TTemplateMain::StakesCheck() {
-  TOperation busy(*this);
-  SetOperationText("Проверка результатов ставок...");
+  TOperation busy(*this, "Проверка результатов ставок...");
   bool changed = false;
   Guarded("Ошибка проверки ставок!", [&] {
     TStakesCheckHooks hooks;
@@ -127,7 +120,6 @@ bool TTemplateMain::StakesCheck() {
     };
     Stakes.Check(Archive.Draws(), Config, hooks, changed);
   });
-  SetOperationText("");
   return changed;
 }
 
@@ -176,14 +168,12 @@ TStakeData TTemplateMain::NewStake(TStakeKind kind, const TNumberSet& numbers, c
 }
 
 bool TTemplateMain::StakesAddOne(const TStakeData& stake, int draws) {
-  TOperation busy(*this);
-  SetOperationText("Создание ставки...");
+  TOperation busy(*this, "Создание ставки...");
   bool ok = StakesAppend(stake, draws);
   if (ok) {
     StakesCheckAndCommit();
     StakesRefreshView(true, true);
   }
-  SetOperationText("");
   return ok;
 }
 
@@ -306,13 +296,11 @@ void TTemplateMain::StakeClearExecute() {
   if (!Guarded(ReadError, [&] { records = Stakes.Count(); })) return;
   if (!host_.Ask(DeleteRecordsQuestion(records), "Предупреждение", false)) return;
   {
-    TOperation busy(*this);
-    SetOperationText(DeletingText);
+    TOperation busy(*this, DeletingText);
     Guarded(DeleteError, [&] { Stakes.Truncate(); });
     StakesReopen();
     StakesResetView();
     StakesRefreshView(true, false);
-    SetOperationText("");
   }
   RatingsRefreshExecute();
 }

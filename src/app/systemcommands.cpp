@@ -11,10 +11,8 @@ void SystemPlay(TTemplateMain& main, bool wholeSystem) {
   const TCombList& list = main.Combs.CombsList;
   TByteArray numbers;
   {
-    TTemplateMain::TOperation busy(main);
-    main.SetOperationText("Подождите пожалуйста...");
+    TTemplateMain::TOperation busy(main, "Подождите пожалуйста...");
     numbers = DistinctNumberList(list.Storage(), list.Count());
-    main.SetOperationText("");
   }
   TCombsArray system;
   std::string path, shortMessage;
@@ -22,8 +20,7 @@ void SystemPlay(TTemplateMain& main, bool wholeSystem) {
   TStakeDialogFields fields{main.Archive.NextDrawNumber(main.DrawsOffset()), "",
                             SystemStakeComment(static_cast<int>(numbers.size()), wholeSystem, path), 1};
   if (!main.Host().EditMultiStake(fields)) return;
-  TTemplateMain::TOperation busy(main);
-  main.SetOperationText("Создание ставок...");
+  TTemplateMain::TOperation busy(main, "Создание ставок...");
   main.StakesStartBatch();
   bool added = false, ok = true;
   for (const TStakeData& stake :
@@ -36,7 +33,6 @@ void SystemPlay(TTemplateMain& main, bool wholeSystem) {
     main.StakesCheckAndCommit();
     main.StakesRefreshView(true, true);
   }
-  main.SetOperationText("");
 }
 
 }  // namespace

@@ -75,11 +75,9 @@ void TTemplateMain::TablesAddExecute() {
   TRegularDialogFields fields = RegularDialogPrefill(rule, k);
   if (!host_.EditRegular(fields, k, Tables)) return;
   {
-    TOperation busy(*this);
-    SetOperationText("Создание регулярных ставок...");
+    TOperation busy(*this, "Создание регулярных ставок...");
     for (const TTableStakeData& added : RegularsToAdd(RegularFromDialog(rule, fields, k), selected))
       Tables.push_back(added);
-    SetOperationText("");
   }
   TablesSave();
 }
@@ -89,11 +87,9 @@ void TTemplateMain::TablesDelExecute() {
   if (rows.empty()) return;
   if (!host_.Ask(DeleteRecordsQuestion(static_cast<int64_t>(rows.size())), "Предупреждение", false)) return;
   {
-    TOperation busy(*this);
-    SetOperationText("Удаление регулярных ставок...");
+    TOperation busy(*this, "Удаление регулярных ставок...");
     for (auto row = rows.rbegin(); row != rows.rend(); ++row) Tables.erase(Tables.begin() + *row);
     TablesSelection.clear();
-    SetOperationText("");
   }
   TablesSave();
 }
@@ -121,8 +117,7 @@ void TTemplateMain::TablesStakeTestRun(int tests) {
   tests = std::min(tests, Archive.Count() - 1);
   const std::vector<int> rows = ValidRows(TablesSelection, Tables.size());
   if (tests <= 0 || rows.empty()) return;
-  TOperation busy(*this);
-  SetOperationText("Создание ставок по регулярным табличным ставкам...");
+  TOperation busy(*this, "Создание ставок по регулярным табличным ставкам...");
   const bool suspended = RefreshSuspended;
   RefreshSuspended = true;
   const int offset = DrawsOffset();
@@ -143,7 +138,6 @@ void TTemplateMain::TablesStakeTestRun(int tests) {
     StakesRefreshView(true, true);
   }
   RefreshSuspended = suspended;
-  SetOperationText("");
 }
 
 }  // namespace kavrin
