@@ -1,10 +1,14 @@
 #include "guitest.h"
 
+#include <QAction>
 #include <QFile>
 #include <QPushButton>
+#include <QTest>
 
 #include "core/inifile.h"
 #include "core/viewsettings.h"
+#include "gui/main/actionregistry.h"
+#include "gui/main/mainwindow.h"
 #include "test_paths.h"
 
 namespace kavrin::test {
@@ -19,6 +23,21 @@ DataFolder::DataFolder() {
   ini.WriteBool(MainWindowSection, "ScriptLibraryOn", false);
   ini.WriteBool(MainWindowSection, "SystemsEnabled", false);
   ini.UpdateFile();
+}
+
+std::unique_ptr<gui::MainWindow> StartWindow(const DataFolder& folder) {
+  auto window = std::make_unique<gui::MainWindow>(folder.Path(), std::vector<std::string>{});
+  window->show();
+  if (!QTest::qWaitFor([&] { return window->Started(); }, 60000)) return nullptr;
+  return window;
+}
+
+bool Trigger(gui::MainWindow& window, const char* command) {
+  window.UpdateCommandStates();
+  QAction* action = window.Actions().Action(command);
+  if (action == nullptr || !action->isEnabled()) return false;
+  action->trigger();
+  return true;
 }
 
 ScriptedUser::ScriptedUser() {

@@ -6,10 +6,15 @@
 #include <QTemporaryDir>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "gui/common/modal.h"
+
+namespace kavrin::gui {
+class MainWindow;
+}
 
 namespace kavrin::test {
 
@@ -32,6 +37,14 @@ struct ShownBox {
 
 // While alive, answers every modal window: message boxes with the next queued answer (or their
 // default button), other dialogs with the next queued handler (or Rejected).
+// A main window over the folder, shown and through phase 2 of start-up; null when it never got
+// there.
+std::unique_ptr<gui::MainWindow> StartWindow(const DataFolder& folder);
+
+// Runs a command as a user would, once the window's idle pass has set the command states; false
+// when the command does not exist or is disabled.
+bool Trigger(gui::MainWindow& window, const char* command);
+
 class ScriptedUser {
  public:
   ScriptedUser();

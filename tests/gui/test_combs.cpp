@@ -28,24 +28,13 @@ using namespace kavrin::gui;
 
 namespace {
 
-std::unique_ptr<MainWindow> StartWindow(const test::DataFolder& folder) {
-  auto window = std::make_unique<MainWindow>(folder.Path(), std::vector<std::string>{});
-  window->show();
-  if (!QTest::qWaitFor([&] { return window->Started(); }, 60000)) return nullptr;
-  return window;
-}
+using test::StartWindow;
+using test::Trigger;
 
 QTableView* List(MainWindow& window) { return window.findChild<QTableView*>(QStringLiteral("lvCombs")); }
 QTableView* Filters(MainWindow& window) { return window.findChild<QTableView*>(QStringLiteral("lvFilters")); }
 QString CombsPanel(MainWindow& window) { return window.Host().Panel(PanelCombs)->text(); }
 
-// Runs a command as a user would, once the window's idle pass has set the command states.
-void Trigger(MainWindow& window, const char* command) {
-  window.UpdateCommandStates();
-  QAction* action = window.Actions().Action(command);
-  QVERIFY2(action->isEnabled(), command);
-  action->trigger();
-}
 
 // The list as the view shows it: the five number cells of each row joined.
 QStringList Rows(QTableView* list) {
@@ -102,7 +91,7 @@ void CombsTest::fullListAndGenerationDialog() {
   const int channel = window->Main().Config.ChannelSize;
   QCOMPARE(model->index(0, 5).data(Qt::BackgroundRole).value<QColor>(), QColor::fromRgb(GroupColor(5, channel)));
   QVERIFY(!model->index(0, 0).data(Qt::BackgroundRole).isValid());
-  Trigger(*window, "ViewColorCombs");
+  QVERIFY(Trigger(*window, "ViewColorCombs"));
   QVERIFY(!window->Main().View.ColorCombs);
   QVERIFY(!model->index(0, 5).data(Qt::BackgroundRole).isValid());
 
@@ -122,7 +111,7 @@ void CombsTest::fullListAndGenerationDialog() {
     text->setText(QStringLiteral("3; 5, 7,9;11;13"));
     return int(QDialog::Accepted);
   });
-  Trigger(*window, "CombsGen");
+  QVERIFY(Trigger(*window, "CombsGen"));
   QVERIFY(fieldsFollowMode);
   QCOMPARE(window->Main().Combs.CombsList.Count(), 6);
   QCOMPARE(model->rowCount(), 6);
@@ -131,7 +120,7 @@ void CombsTest::fullListAndGenerationDialog() {
   QVERIFY2(!window->Actions().Action("CombsUndo")->isEnabled(), "generation leaves nothing to undo");
 
   // A cancelled dialog changes nothing.
-  Trigger(*window, "CombsGen");
+  QVERIFY(Trigger(*window, "CombsGen"));
   QCOMPARE(model->rowCount(), 6);
   QVERIFY(user.boxes.empty());
 }
@@ -155,10 +144,10 @@ void CombsTest::removingSelectedRowsAndUndo() {
     if (qobject_cast<DetailsDialog*>(&dialog)) detailsTitle = dialog.windowTitle();
     return int(QDialog::Accepted);
   });
-  Trigger(*window, "CombsInfo");
+  QVERIFY(Trigger(*window, "CombsInfo"));
   QCOMPARE(detailsTitle, QStringLiteral("Подробная информация"));
 
-  Trigger(*window, "CombsDelSelected");
+  QVERIFY(Trigger(*window, "CombsDelSelected"));
   QStringList expected = before;
   for (const int row : {10, 3, 2, 1}) expected.removeAt(row);
   QCOMPARE(Rows(list), expected);
@@ -169,16 +158,16 @@ void CombsTest::removingSelectedRowsAndUndo() {
                                                QStringLiteral("17")}));
   QVERIFY(!Filters(*window)->model()->index(0, 0).data(Qt::DecorationRole).value<QIcon>().isNull());
 
-  Trigger(*window, "CombsUndo");
+  QVERIFY(Trigger(*window, "CombsUndo"));
   QCOMPARE(Rows(list), before);
   QCOMPARE(CombsPanel(*window), QStringLiteral("Комбинаций: 21"));
   QCOMPARE(Filters(*window)->model()->rowCount(), 0);
   QVERIFY2(!window->Actions().Action("CombsUndo")->isEnabled(), "one level of undo");
 
   // "Выделить все" selects every row in the view too, and removing them empties the list.
-  Trigger(*window, "CombsSelectAll");
+  QVERIFY(Trigger(*window, "CombsSelectAll"));
   QCOMPARE(list->selectionModel()->selectedRows().size(), 21);
-  Trigger(*window, "CombsDelSelected");
+  QVERIFY(Trigger(*window, "CombsDelSelected"));
   QCOMPARE(list->model()->rowCount(), 0);
   QCOMPARE(CombsPanel(*window), QStringLiteral("Комбинаций: 0"));
   QVERIFY(user.boxes.empty());
@@ -205,13 +194,13 @@ void CombsTest::clipboardRoundTrip() {
   QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("01 02 03 04 05\n02 03 04 07 12\n04 05 06 07 12\n"));
 
   QVERIFY(main.CombsGenerate({0, ""}, true));
-  Trigger(*window, "CombsPaste");
+  QVERIFY(Trigger(*window, "CombsPaste"));
   QCOMPARE(Rows(list), (QStringList{all[0], all[40], all[55]}));
   QCOMPARE(CombsPanel(*window), QStringLiteral("Комбинаций: 3"));
 
   // A line of other than five numbers refuses the whole paste and keeps the list.
   QGuiApplication::clipboard()->setText(QStringLiteral("1 2 3 4 5\n\n6 7 8 9 10\n"));
-  Trigger(*window, "CombsPaste");
+  QVERIFY(Trigger(*window, "CombsPaste"));
   QCOMPARE(user.boxes.size(), size_t(1));
   QCOMPARE(user.boxes[0].text, QStringLiteral("Некорректная комбинация: \"\"!"));
   QCOMPARE(Rows(list), (QStringList{all[0], all[40], all[55]}));

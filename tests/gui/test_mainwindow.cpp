@@ -24,13 +24,7 @@ using namespace kavrin::gui;
 
 namespace {
 
-// A window shown and through phase 2.
-std::unique_ptr<MainWindow> StartWindow(const test::DataFolder& folder) {
-  auto window = std::make_unique<MainWindow>(folder.Path(), std::vector<std::string>{});
-  window->show();
-  if (!QTest::qWaitFor([&] { return window->Started(); }, 60000)) return nullptr;
-  return window;
-}
+using test::StartWindow;
 
 QString PanelText(MainWindow& window, int panel) { return window.Host().Panel(panel)->text(); }
 

@@ -31,25 +31,14 @@ using namespace kavrin::gui;
 
 namespace {
 
-std::unique_ptr<MainWindow> StartWindow(const test::DataFolder& folder) {
-  auto window = std::make_unique<MainWindow>(folder.Path(), std::vector<std::string>{});
-  window->show();
-  if (!QTest::qWaitFor([&] { return window->Started(); }, 60000)) return nullptr;
-  return window;
-}
+using test::StartWindow;
+using test::Trigger;
 
 QTableView* StakesGrid(MainWindow& window) { return window.findChild<QTableView*>(QStringLiteral("sgStakes")); }
 QTableView* RatingsList(MainWindow& window) { return window.findChild<QTableView*>(QStringLiteral("lvRatings")); }
 
 QString Cell(QTableView* view, int row, int column) { return view->model()->index(row, column).data().toString(); }
 
-// As the user does it: the command states follow the data first.
-void Run(MainWindow& window, const char* command) {
-  window.UpdateCommandStates();
-  QAction* action = window.Actions().Action(command);
-  QVERIFY2(action->isEnabled(), command);
-  action->trigger();
-}
 
 // kavrin-cli's table rows (header first), each split into its cells.
 std::vector<QStringList> CliRows(const std::vector<std::string>& args) {
@@ -129,7 +118,7 @@ void StakesTest::stakeFromTheDialogReachesGridAndCli() {
       }();
       return dialog.result();
     });
-    Run(*window, "StakeAdd");
+    QVERIFY(Trigger(*window, "StakeAdd"));
     QVERIFY(user.dialogs.empty());
     QCOMPARE(user.boxes.size(), size_t(1));
     QCOMPARE(user.boxes[0].text, QStringLiteral("Введена некорректная комбинация!"));
@@ -178,7 +167,7 @@ void StakesTest::checkAfterANewDrawShowsTheCliProfit() {
     QVERIFY(QFile::copy(QString::fromStdString(folder.File(name)), QString::fromStdString(copy.File(name))));
   }
 
-  Run(*window, "StakesCheckManual");
+  QVERIFY(Trigger(*window, "StakesCheckManual"));
   const std::vector<QStringList> rows =
       CliRows({"--data-dir", copy.Path(), "--decimal-separator", FormatSettings().DecimalSeparator, "stakes", "check"});
   QCOMPARE(rows.size(), size_t(2));
@@ -222,7 +211,7 @@ void StakesTest::deletionByConditionRemovesExactlyWhatItSays() {
   QCOMPARE(grid->model()->rowCount(), 6);
 
   // Cancelled: nothing goes.
-  Run(*window, "StakeFilter");
+  QVERIFY(Trigger(*window, "StakeFilter"));
   QCOMPARE(grid->model()->rowCount(), 6);
 
   user.dialogs.push_back([](QDialog& dialog) {
@@ -238,7 +227,7 @@ void StakesTest::deletionByConditionRemovesExactlyWhatItSays() {
     }();
     return int(QDialog::Accepted);
   });
-  Run(*window, "StakeFilter");
+  QVERIFY(Trigger(*window, "StakeFilter"));
   QVERIFY(user.dialogs.empty());
   // Less than 2 overlaps goes, the unchecked stake (-1) included; the separator stays.
   QCOMPARE(grid->model()->rowCount(), 3);
@@ -295,7 +284,7 @@ void StakesTest::ratingGraphsShowTheCoreSeries() {
       if (window) CompareSeries(*window, graph.expected);
       return int(QDialog::Rejected);
     });
-    Run(*window, graph.command);
+    QVERIFY(Trigger(*window, graph.command));
     QVERIFY2(shown, graph.command);
     if (QTest::currentTestFailed()) return;
   }
@@ -335,7 +324,7 @@ void StakesTest::sortOrderAndColumnWidthsSurviveARestart() {
 
     // Another efficiency mode repaints the E columns at once.
     QSignalSpy repainted(list->model(), &QAbstractItemModel::dataChanged);
-    Run(*window, "RatingsEffMode0");
+    QVERIFY(Trigger(*window, "RatingsEffMode0"));
     QCOMPARE(repainted.count(), 1);
     QCOMPARE(Cell(list, 0, 12), QString::fromStdString(RatingsRowCells(main.Ratings[0], 0)[12]));
     QCOMPARE(Cell(list, 0, 12), QStringLiteral("1"));

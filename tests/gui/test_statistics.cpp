@@ -32,12 +32,7 @@ using namespace kavrin::gui;
 
 namespace {
 
-std::unique_ptr<MainWindow> StartWindow(const test::DataFolder& folder) {
-  auto window = std::make_unique<MainWindow>(folder.Path(), std::vector<std::string>{});
-  window->show();
-  if (!QTest::qWaitFor([&] { return window->Started(); }, 60000)) return nullptr;
-  return window;
-}
+using test::StartWindow;
 
 StatisticsPage& Page(MainWindow& window) { return *window.findChild<StatisticsPage*>(); }
 

@@ -35,21 +35,10 @@ using namespace kavrin::gui;
 
 namespace {
 
-std::unique_ptr<MainWindow> StartWindow(const test::DataFolder& folder) {
-  auto window = std::make_unique<MainWindow>(folder.Path(), std::vector<std::string>{});
-  window->show();
-  if (!QTest::qWaitFor([&] { return window->Started(); }, 60000)) return nullptr;
-  return window;
-}
+using test::StartWindow;
+using test::Trigger;
 
 // Runs a command as its menu item would, once the window has set its state.
-bool Trigger(MainWindow& window, const char* name) {
-  window.UpdateCommandStates();
-  QAction* action = window.Actions().Action(name);
-  if (action == nullptr || !action->isEnabled()) return false;
-  action->trigger();
-  return true;
-}
 
 QStringList RowCells(QTableView& list, int row) {
   QStringList cells;
