@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "gui/archive/drawsmodel.h"
+#include "gui/common/listview.h"
 
 namespace kavrin::gui {
 
@@ -33,16 +34,9 @@ ArchiveTab::ArchiveTab(TTemplateMain& main, QWidget* parent)
   offsetRow->addWidget(offsetLabel);
   offsetRow->addWidget(offset_, 1);
 
-  list_->setObjectName(QStringLiteral("lvDraws"));
+  SetUpList(*list_, QStringLiteral("lvDraws"));
   list_->setModel(model_);
-  list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list_->setContextMenuPolicy(Qt::ActionsContextMenu);
-  list_->verticalHeader()->hide();
-  list_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 4);
-  list_->horizontalHeader()->setHighlightSections(false);
   list_->horizontalHeader()->setStretchLastSection(true);
   const QFontMetrics metrics = list_->fontMetrics();
   list_->setColumnWidth(0, metrics.horizontalAdvance(QStringLiteral("00000")) + 12);

@@ -17,6 +17,7 @@
 #include "gui/combs/celldelegate.h"
 #include "gui/combs/combsmodel.h"
 #include "gui/combs/historyicons.h"
+#include "gui/common/listview.h"
 #include "gui/common/panesplitter.h"
 #include "gui/main/actionregistry.h"
 #include "gui/main/mainwindow.h"
@@ -24,20 +25,6 @@
 
 namespace kavrin::gui {
 namespace {
-
-// A read-only report list with rows of one fixed height, so that the view never measures rows
-// (the combination list holds up to 2,118,760 of them).
-void SetUpList(QTableView* list, const QString& name) {
-  list->setObjectName(name);
-  list->setSelectionBehavior(QAbstractItemView::SelectRows);
-  list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  list->setWordWrap(false);
-  list->verticalHeader()->hide();
-  list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 4);
-  list->horizontalHeader()->setHighlightSections(false);
-  list->horizontalHeader()->setStretchLastSection(true);
-}
 
 QVBoxLayout* PaneLayout(QWidget* pane) {
   auto* layout = new QVBoxLayout(pane);
@@ -72,10 +59,10 @@ CombsPage::CombsPage(MainWindow& window)
   excludeRow->addWidget(excludeButtons_);
   excludeRow->addWidget(exclude_, 1);
 
-  SetUpList(list_, QStringLiteral("lvCombs"));
+  SetUpList(*list_, QStringLiteral("lvCombs"));
+  list_->horizontalHeader()->setStretchLastSection(true);
   list_->setModel(model_);
   list_->setItemDelegate(new CombCellDelegate(list_));
-  list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   list_->setContextMenuPolicy(Qt::ActionsContextMenu);
   const QFontMetrics metrics = list_->fontMetrics();
   list_->setColumnWidth(0, metrics.horizontalAdvance(QStringLiteral("0000000")) + 14);
@@ -85,9 +72,9 @@ CombsPage::CombsPage(MainWindow& window)
   connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CombsPage::TakeSelection);
   connect(model_, &QAbstractItemModel::modelReset, this, &CombsPage::TakeSelection);
 
-  SetUpList(filters_, QStringLiteral("lvFilters"));
+  SetUpList(*filters_, QStringLiteral("lvFilters"), QAbstractItemView::SingleSelection);
+  filters_->horizontalHeader()->setStretchLastSection(true);
   filters_->setModel(filtersModel_);
-  filters_->setSelectionMode(QAbstractItemView::SingleSelection);
   // Wide enough for the captions, so that "Комбинаций" fits beside them in the panel's width.
   filters_->setColumnWidth(0, metrics.horizontalAdvance(QStringLiteral("Примененные фильтры")) + 30);
   filters_->setColumnWidth(1, metrics.horizontalAdvance(QStringLiteral("00; 00; 00; 00")) + 12);

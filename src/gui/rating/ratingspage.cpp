@@ -12,6 +12,7 @@
 
 #include "core/inifile.h"
 #include "core/viewsettings.h"
+#include "gui/common/listview.h"
 #include "gui/main/actionregistry.h"
 #include "gui/main/mainwindow.h"
 #include "gui/main/viewstate.h"
@@ -52,18 +53,10 @@ RatingsPage::RatingsPage(MainWindow& window, QWidget* page)
   effModes_->setToolTip(QStringLiteral("Что показывают столбцы E0..E5"));
   effModes_->setPopupMode(QToolButton::InstantPopup);
 
-  list_->setObjectName(QString::fromLatin1(ListName));
+  SetUpList(*list_, QString::fromLatin1(ListName));
   list_->setModel(model_);
-  list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list_->setContextMenuPolicy(Qt::CustomContextMenu);
-  list_->setWordWrap(false);
-  list_->verticalHeader()->hide();
-  list_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 6);
   QHeaderView* header = list_->horizontalHeader();
-  header->setHighlightSections(false);
   header->setSectionsClickable(true);
   header->setSortIndicatorShown(true);
   const QFontMetrics metrics = list_->fontMetrics();

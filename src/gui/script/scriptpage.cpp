@@ -17,6 +17,7 @@
 #include "app/commandtable.h"
 #include "core/viewsettings.h"
 #include "gui/archive/archivetab.h"
+#include "gui/common/listview.h"
 #include "gui/common/panesplitter.h"
 #include "gui/common/qttext.h"
 #include "gui/main/actionregistry.h"
@@ -30,16 +31,8 @@ namespace {
 
 QTableView* ListView(QWidget* parent, const QString& name, QAbstractItemView::SelectionMode mode) {
   auto* view = new QTableView(parent);
-  view->setObjectName(name);
-  view->setSelectionBehavior(QAbstractItemView::SelectRows);
-  view->setSelectionMode(mode);
-  view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  SetUpList(*view, name, mode);
   view->setContextMenuPolicy(Qt::ActionsContextMenu);
-  view->setWordWrap(false);
-  view->verticalHeader()->hide();
-  view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
-  view->horizontalHeader()->setHighlightSections(false);
   view->horizontalHeader()->setStretchLastSection(true);
   return view;
 }

@@ -11,6 +11,7 @@
 
 #include "core/inifile.h"
 #include "core/viewsettings.h"
+#include "gui/common/listview.h"
 #include "gui/main/actionregistry.h"
 #include "gui/main/mainwindow.h"
 #include "gui/main/viewstate.h"
@@ -46,19 +47,10 @@ StakesPage::StakesPage(MainWindow& window, QWidget* page)
     buttons_[row]->setToolButtonStyle(Qt::ToolButtonTextOnly);
   }
 
-  grid_->setObjectName(QString::fromLatin1(GridName));
+  SetUpList(*grid_, QString::fromLatin1(GridName));
   grid_->setModel(model_);
   grid_->setItemDelegate(new StakesDelegate(grid_));
-  grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid_->setContextMenuPolicy(Qt::CustomContextMenu);
-  grid_->setWordWrap(false);
-  grid_->verticalHeader()->hide();
-  // Fixed row heights: the view never measures the rows of a large file.
-  grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
-  grid_->horizontalHeader()->setHighlightSections(false);
   for (int column = 0; column < StakesColumnCount; ++column) grid_->setColumnWidth(column, StakesColumnWidths[column]);
   // The default widths are those of the program's first version; the header captions must fit.
   const QFontMetrics header = grid_->horizontalHeader()->fontMetrics();

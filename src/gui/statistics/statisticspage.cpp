@@ -17,6 +17,7 @@
 
 #include "app/templatemain.h"
 #include "core/viewsettings.h"
+#include "gui/common/listview.h"
 #include "gui/common/panesplitter.h"
 #include "gui/common/qttext.h"
 #include "gui/main/actionregistry.h"
@@ -107,18 +108,10 @@ StatisticsPage::StatisticsPage(MainWindow& window, QWidget* page, PaneSplitter* 
   controls->addWidget(buttons_);
   static_cast<QVBoxLayout*>(page->layout())->insertLayout(0, controls);
 
-  table_->setObjectName(QStringLiteral("tvDrawsStat"));
+  SetUpList(*table_, QStringLiteral("tvDrawsStat"));
   table_->setModel(model_);
-  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setContextMenuPolicy(Qt::ActionsContextMenu);
-  table_->setWordWrap(false);
-  table_->verticalHeader()->hide();
-  table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
   QHeaderView* header = table_->horizontalHeader();
-  header->setHighlightSections(false);
   header->setSectionsClickable(true);
   header->setSortIndicatorShown(true);
   // Every caption whole, with room for the sort mark.

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "core/viewsettings.h"
+#include "gui/common/listview.h"
 #include "gui/common/qttext.h"
 #include "gui/main/actionregistry.h"
 #include "gui/main/mainwindow.h"
@@ -108,15 +109,9 @@ SystemsTab::SystemsTab(MainWindow& window)
   buttons_->setObjectName(QStringLiteral("tbSystems"));
   buttons_->setToolButtonStyle(Qt::ToolButtonTextOnly);
   list_ = new QTableView(this);
-  list_->setObjectName(QStringLiteral("lvSystems"));
+  SetUpList(*list_, QStringLiteral("lvSystems"));
   list_->setModel(sorted_);
-  list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list_->setContextMenuPolicy(Qt::ActionsContextMenu);
-  list_->setWordWrap(false);
-  list_->verticalHeader()->hide();
-  list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 6);
   list_->horizontalHeader()->setHighlightSections(false);
   list_->horizontalHeader()->setStretchLastSection(true);
   const std::array<int, SystemsColumnCount> widths = {220, 120, 60, 50, 90, 140, 90, 70, 140, 220, 160};

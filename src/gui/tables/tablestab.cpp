@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "core/viewsettings.h"
+#include "gui/common/listview.h"
 #include "gui/common/qttext.h"
 #include "gui/main/actionregistry.h"
 #include "gui/main/mainwindow.h"
@@ -48,15 +49,9 @@ TablesTab::TablesTab(MainWindow& window)
   buttons_->setObjectName(QStringLiteral("tbTables"));
   buttons_->setToolButtonStyle(Qt::ToolButtonTextOnly);
   list_ = new QTableView(this);
-  list_->setObjectName(QStringLiteral("lvTables"));
+  SetUpList(*list_, QStringLiteral("lvTables"));
   list_->setModel(model_);
-  list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list_->setContextMenuPolicy(Qt::ActionsContextMenu);
-  list_->verticalHeader()->hide();
-  list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 6);
-  list_->horizontalHeader()->setHighlightSections(false);
   list_->horizontalHeader()->setStretchLastSection(true);
   const std::array<int, TablesColumnCount> widths = {260, 170, 60, 170, 80};
   for (int i = 0; i < TablesColumnCount; ++i) list_->horizontalHeader()->resizeSection(i, widths[i]);
