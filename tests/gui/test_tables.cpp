@@ -28,6 +28,7 @@
 #include "guitest.h"
 #include "standin/web_standin.h"
 #include "stakes/regulars.h"
+#include "stakes/systemplay.h"
 #include "systems/service.h"
 
 using namespace kavrin;
@@ -295,8 +296,30 @@ void TablesTest::systemCreatedInTheDialogIsListedDownloadedAndPlayed() {
   QVERIFY(Trigger(*window, "SystemsDownload"));
   QCOMPARE(RowCells(*list, 0).at(6), QStringLiteral("Загружена"));
   QVERIFY(FileExists(folder.File("Systems/5-06-0_0077.dat")));
+  // Play-all, the stake dialog accepted: the stakes the core makes of the system over the list.
+  TCombsArray system;
+  std::string systemPath, shortMessage;
+  const TCombList& combs = main.Combs.CombsList;
+  QVERIFY(main.SystemLoadForNumbers(DistinctNumberList(combs.Storage(), combs.Count()), system, systemPath,
+                                    shortMessage));
+  const std::vector<TStakeData> expected = SystemStakes(system, combs.Combs(), true,
+                                                        main.Archive.NextDrawNumber(main.DrawsOffset()),
+                                                        SystemStakeComment(6, true, systemPath), main.Config);
+  QVERIFY(!expected.empty());
+  const int64_t before = main.Stakes.Count();
+  user.dialogs.push_back([](QDialog& dialog) {
+    dialog.accept();
+    return dialog.result();
+  });
   QVERIFY(Trigger(*window, "SystemStakeAll"));
   QCOMPARE(user.boxes.size(), size_t{1});
+  std::vector<TNumberSet> made;
+  main.Stakes.ForEach(before, [&](int64_t, const TStakeData& stake) {
+    if (stake.Kind != StakeSeparator) made.push_back(stake.Numbers);
+    return true;
+  });
+  QCOMPARE(made.size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) QVERIFY(made[i] == expected[i].Numbers);
 
   // Deleting the own system asks with No as the default and removes the row and the copy.
   user.answers.push_back(QMessageBox::Yes);
