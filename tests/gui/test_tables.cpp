@@ -299,10 +299,10 @@ void TablesTest::systemCreatedInTheDialogIsListedDownloadedAndPlayed() {
   // Play-all, the stake dialog accepted: the stakes the core makes of the system over the list.
   TCombsArray system;
   std::string systemPath, shortMessage;
-  const TCombList& combs = main.Combs.CombsList;
-  QVERIFY(main.SystemLoadForNumbers(DistinctNumberList(combs.Storage(), combs.Count()), system, systemPath,
+  const TCombList& working = main.Combs.CombsList;
+  QVERIFY(main.SystemLoadForNumbers(DistinctNumberList(working.Storage(), working.Count()), system, systemPath,
                                     shortMessage));
-  const std::vector<TStakeData> expected = SystemStakes(system, combs.Combs(), true,
+  const std::vector<TStakeData> expected = SystemStakes(system, working.Combs(), true,
                                                         main.Archive.NextDrawNumber(main.DrawsOffset()),
                                                         SystemStakeComment(6, true, systemPath), main.Config);
   QVERIFY(!expected.empty());
