@@ -8,6 +8,8 @@ namespace kavrin::gui {
 PaneSplitter::PaneSplitter(Qt::Orientation orientation, int fixedPane, QWidget* parent)
     : QSplitter(orientation, parent), fixedPane_(fixedPane) {
   setChildrenCollapsible(false);
+  // Once the user moves the handle, the pane's size is theirs, whatever was still to be applied.
+  connect(this, &QSplitter::splitterMoved, this, [this] { pending_ = -1; });
 }
 
 void PaneSplitter::SetPaneSize(int size) {
@@ -40,7 +42,9 @@ void PaneSplitter::Apply() {
   setStretchFactor(fixedPane_, 0);
   setStretchFactor(1 - fixedPane_, 1);
   setSizes(panes);
-  pending_ = -1;
+  // While the window is still being laid out the splitter can be too small for the stored size:
+  // it is applied again as the splitter grows, instead of keeping the cut one for good.
+  if (fixed == pending_) pending_ = -1;
 }
 
 }  // namespace kavrin::gui
