@@ -156,9 +156,8 @@ bool TDrawViews::TabGrapsChecked() const { return main_.View.TabGraphs; }
 void TDrawViews::TabGrapsExecute() {
   main_.View.TabGraphs = !main_.View.TabGraphs;
   main_.StoreViewSetting(&TViewSettings::TabGraphs);
-  if (!main_.View.TabGraphs) return;
-  GraphRebuild(true);
-  main_.Host().ShowTab(GraphsTabCaption);
+  if (main_.View.TabGraphs) GraphRebuild(true);
+  main_.TabSwitched(GraphsTabCaption, main_.View.TabGraphs);
 }
 
 bool TDrawViews::DrawsGraphDrawUpdate() const {
@@ -225,9 +224,8 @@ bool TDrawViews::TabCardChecked() const { return main_.View.TabCard; }
 void TDrawViews::TabCardExecute() {
   main_.View.TabCard = !main_.View.TabCard;
   main_.StoreViewSetting(&TViewSettings::TabCard);
-  if (!main_.View.TabCard) return;
-  CardRebuild(true);
-  main_.Host().ShowTab(CardTabCaption);
+  if (main_.View.TabCard) CardRebuild(true);
+  main_.TabSwitched(CardTabCaption, main_.View.TabCard);
 }
 
 void TDrawViews::ToggleSetting(TViewSwitch setting, TView view) {
@@ -279,10 +277,11 @@ bool TDrawViews::TabLayoutChecked() const { return main_.View.TabLayout; }
 void TDrawViews::TabLayoutExecute() {
   main_.View.TabLayout = !main_.View.TabLayout;
   main_.StoreViewSetting(&TViewSettings::TabLayout);
-  if (!main_.View.TabLayout) return;
-  SchemaRebuild(true);
-  CompareRebuild(true);
-  main_.Host().ShowTab(LayoutTabCaption);
+  if (main_.View.TabLayout) {
+    SchemaRebuild(true);
+    CompareRebuild(true);
+  }
+  main_.TabSwitched(LayoutTabCaption, main_.View.TabLayout);
 }
 
 bool TDrawViews::ViewShemaGradientUpdate() const { return Idle() && main_.View.TabLayout; }
@@ -329,9 +328,8 @@ bool TDrawViews::TabWeekChecked() const { return main_.View.TabWeek; }
 void TDrawViews::TabWeekExecute() {
   main_.View.TabWeek = !main_.View.TabWeek;
   main_.StoreViewSetting(&TViewSettings::TabWeek);
-  if (!main_.View.TabWeek) return;
-  WeekRebuild(true);
-  main_.Host().ShowTab(WeekTabCaption);
+  if (main_.View.TabWeek) WeekRebuild(true);
+  main_.TabSwitched(WeekTabCaption, main_.View.TabWeek);
 }
 
 bool TDrawViews::WeekStatCalcUpdate() const { return Idle() && main_.View.TabWeek && ArchiveNotEmpty(); }

@@ -7,6 +7,8 @@
 namespace kavrin {
 namespace {
 
+constexpr char TablesTabCaption[] = "Регуляры";
+
 // The selected rows that exist, in list order.
 std::vector<int> ValidRows(const std::vector<int>& selection, size_t count) {
   std::vector<int> rows;
@@ -62,6 +64,7 @@ void TTemplateMain::TabTablesExecute() {
     TablesSelection.clear();
     ViewChanged(TView::Tables);
   }
+  TabSwitched(TablesTabCaption, View.TabTables);
 }
 
 void TTemplateMain::TablesAddExecute() {

@@ -91,6 +91,11 @@ class TTemplateMain {
   TProgress& Progress() { return progress_; }
   // Tells the window that a view's data changed.
   void ViewChanged(TView view) { host_.ViewChanged(view); }
+  // After a tab's switch: the tabs shown as the settings now say, a tab just switched on in front.
+  void TabSwitched(const std::string& caption, bool shown) {
+    host_.ApplyTabVisibility(View, true);
+    if (shown) host_.ShowTab(caption);
+  }
 
   // Runs `work`; a failure is shown as the prefix followed by "\r\r" and its text, or as its
   // text alone when the prefix is empty. False after a failure.

@@ -107,12 +107,6 @@ void TablesTab::ViewChanged(TView view) {
   model_->Reset();
   showingSelection_ = false;
   ShowSelection();
-  // Showing the tab through its switch brings it to the front; hiding it empties the list.
-  QTabWidget* tabs = window_.Pages().Tabs;
-  if (tabs->isTabVisible(PageTables) != main_.View.TabTables) {
-    tabs->setTabVisible(PageTables, main_.View.TabTables);
-    if (main_.View.TabTables) tabs->setCurrentIndex(PageTables);
-  }
 }
 
 void TablesTab::RestoreLayout(const TIniFile& ini) {
