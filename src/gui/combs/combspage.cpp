@@ -18,22 +18,13 @@
 #include "gui/combs/combsmodel.h"
 #include "gui/combs/historyicons.h"
 #include "gui/common/listview.h"
+#include "gui/common/panelayout.h"
 #include "gui/common/panesplitter.h"
 #include "gui/main/actionregistry.h"
 #include "gui/main/mainwindow.h"
 #include "gui/main/viewstate.h"
 
 namespace kavrin::gui {
-namespace {
-
-QVBoxLayout* PaneLayout(QWidget* pane) {
-  auto* layout = new QVBoxLayout(pane);
-  layout->setContentsMargins(2, 2, 2, 2);
-  layout->setSpacing(2);
-  return layout;
-}
-
-}  // namespace
 
 CombsPage::CombsPage(MainWindow& window)
     : QObject(window.Pages().Combinations), window_(window), main_(window.Main()),

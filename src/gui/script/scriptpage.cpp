@@ -18,6 +18,7 @@
 #include "core/viewsettings.h"
 #include "gui/archive/archivetab.h"
 #include "gui/common/listview.h"
+#include "gui/common/panelayout.h"
 #include "gui/common/panesplitter.h"
 #include "gui/common/qttext.h"
 #include "gui/main/actionregistry.h"
@@ -35,13 +36,6 @@ QTableView* ListView(QWidget* parent, const QString& name, QAbstractItemView::Se
   view->setContextMenuPolicy(Qt::ActionsContextMenu);
   view->horizontalHeader()->setStretchLastSection(true);
   return view;
-}
-
-QVBoxLayout* PaneLayout(QWidget* pane) {
-  auto* layout = new QVBoxLayout(pane);
-  layout->setContentsMargins(2, 2, 2, 2);
-  layout->setSpacing(2);
-  return layout;
 }
 
 QToolBar* Buttons(QWidget* parent, const QString& name) {

@@ -12,6 +12,7 @@
 #include "core/inifile.h"
 #include "core/viewsettings.h"
 #include "gui/common/listview.h"
+#include "gui/common/panelayout.h"
 #include "gui/main/actionregistry.h"
 #include "gui/main/mainwindow.h"
 #include "gui/main/viewstate.h"
@@ -65,9 +66,7 @@ StakesPage::StakesPage(MainWindow& window, QWidget* page)
   layout->setContentsMargins(2, 2, 2, 2);
   for (QToolBar* buttons : buttons_) layout->addWidget(buttons);
   layout->addWidget(grid_, 1);
-  auto* pageLayout = new QVBoxLayout(page);
-  pageLayout->setContentsMargins(0, 0, 0, 0);
-  pageLayout->addWidget(this);
+  FillPage(page, this);
   window.WhenActionsBuilt([this](ActionRegistry& actions) { TakeActions(actions); });
 }
 

@@ -18,6 +18,7 @@
 #include "app/templatemain.h"
 #include "core/viewsettings.h"
 #include "gui/common/listview.h"
+#include "gui/common/panelayout.h"
 #include "gui/common/panesplitter.h"
 #include "gui/common/qttext.h"
 #include "gui/main/actionregistry.h"
@@ -45,13 +46,6 @@ void BindSwitch(QCheckBox* box, QAction* action) {
   });
   QObject::connect(action, &QAction::changed, box, show);
   show();
-}
-
-QVBoxLayout* PaneLayout(QWidget* pane) {
-  auto* layout = new QVBoxLayout(pane);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(2);
-  return layout;
 }
 
 }  // namespace
@@ -134,7 +128,7 @@ StatisticsPage::StatisticsPage(MainWindow& window, QWidget* page, PaneSplitter* 
   switches->addWidget(fullSet_);
   switches->addWidget(totalLine_);
   switches->addStretch(1);
-  QVBoxLayout* tablePane = PaneLayout(split->widget(0));
+  QVBoxLayout* tablePane = PaneLayout(split->widget(0), 0);
   tablePane->addWidget(table_, 1);
   tablePane->addLayout(switches);
   chart_->setObjectName(QStringLiteral("cvStatistics"));

@@ -14,6 +14,7 @@
 
 #include "core/viewsettings.h"
 #include "gui/common/listview.h"
+#include "gui/common/panelayout.h"
 #include "gui/common/qttext.h"
 #include "gui/main/actionregistry.h"
 #include "gui/main/mainwindow.h"
@@ -112,7 +113,6 @@ SystemsTab::SystemsTab(MainWindow& window)
   SetUpList(*list_, QStringLiteral("lvSystems"));
   list_->setModel(sorted_);
   list_->setContextMenuPolicy(Qt::ActionsContextMenu);
-  list_->horizontalHeader()->setHighlightSections(false);
   list_->horizontalHeader()->setStretchLastSection(true);
   const std::array<int, SystemsColumnCount> widths = {220, 120, 60, 50, 90, 140, 90, 70, 140, 220, 160};
   for (int i = 0; i < SystemsColumnCount; ++i) list_->horizontalHeader()->resizeSection(i, widths[i]);
@@ -120,9 +120,7 @@ SystemsTab::SystemsTab(MainWindow& window)
   list_->sortByColumn(SystemsSortColumn, Qt::AscendingOrder);
   connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &SystemsTab::TakeSelection);
 
-  auto* layout = new QVBoxLayout(parentWidget());
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(this);
+  FillPage(parentWidget(), this);
   auto* own = new QVBoxLayout(this);
   own->setContentsMargins(0, 0, 0, 0);
   own->setSpacing(0);

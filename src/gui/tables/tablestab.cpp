@@ -11,6 +11,7 @@
 
 #include "core/viewsettings.h"
 #include "gui/common/listview.h"
+#include "gui/common/panelayout.h"
 #include "gui/common/qttext.h"
 #include "gui/main/actionregistry.h"
 #include "gui/main/mainwindow.h"
@@ -57,9 +58,7 @@ TablesTab::TablesTab(MainWindow& window)
   for (int i = 0; i < TablesColumnCount; ++i) list_->horizontalHeader()->resizeSection(i, widths[i]);
   connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TablesTab::TakeSelection);
 
-  auto* layout = new QVBoxLayout(parentWidget());
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(this);
+  FillPage(parentWidget(), this);
   auto* own = new QVBoxLayout(this);
   own->setContentsMargins(0, 0, 0, 0);
   own->setSpacing(0);

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "gui/archive/archivetab.h"
+#include "gui/common/panelayout.h"
 #include "gui/main/mainwindow.h"
 #include "gui/views/pagetools.h"
 #include "gui/views/viewgrid.h"
@@ -41,9 +42,7 @@ CardPage::CardPage(MainWindow& window, QWidget* page) : QWidget(page), window_(w
   layout->setContentsMargins(2, 2, 2, 2);
   layout->addWidget(tools);
   layout->addWidget(grid_, 1);
-  auto* pageLayout = new QVBoxLayout(page);
-  pageLayout->setContentsMargins(0, 0, 0, 0);
-  pageLayout->addWidget(this);
+  FillPage(page, this);
 }
 
 void CardPage::RestoreLayout(const TIniFile&) {

@@ -7,6 +7,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "gui/common/panelayout.h"
 #include "gui/common/qttext.h"
 #include "gui/main/mainwindow.h"
 #include "gui/views/pagetools.h"
@@ -47,9 +48,7 @@ GraphsPage::GraphsPage(MainWindow& window, QWidget* page)
   layout->setContentsMargins(2, 2, 2, 2);
   layout->addWidget(tools);
   layout->addWidget(chart_, 1);
-  auto* pageLayout = new QVBoxLayout(page);
-  pageLayout->setContentsMargins(0, 0, 0, 0);
-  pageLayout->addWidget(this);
+  FillPage(page, this);
 }
 
 void GraphsPage::RestoreLayout(const TIniFile&) {
